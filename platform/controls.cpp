@@ -1,0 +1,184 @@
+#include "platform/controls.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+
+namespace platform {
+
+Label::Label(QWidget *parent, const QString &name, const QString &caption)
+    : Control<QLabel>(parent, name)
+{
+    setText(caption);
+    setWordWrap(true);
+}
+
+void Label::setAppearance(int appearance)
+{
+    m_appearance = appearance;
+    if (appearance == 1) {
+        setFrameStyle(QFrame::Panel | QFrame::Raised);
+        setLineWidth(2);
+    } else {
+        setFrameStyle(QFrame::NoFrame);
+    }
+}
+
+void Label::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit MouseDown();
+    QLabel::mousePressEvent(event);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        emit MouseUp();
+        if (rect().contains(event->position().toPoint()))
+            emit Click();
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+Image::Image(QWidget *parent, const QString &name) : Control<QLabel>(parent, name) {}
+
+void Image::setPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    if (!m_stretch && !picture.isNull())
+        resize(picture.size());
+    refresh();
+}
+
+void Image::setStretch(bool stretch)
+{
+    m_stretch = stretch;
+    refresh();
+}
+
+void Image::refresh()
+{
+    if (m_picture.isNull())
+        clear();
+    else if (m_stretch)
+        setPixmap(m_picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    else
+        setPixmap(m_picture);
+}
+
+void Image::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    if (m_stretch)
+        refresh();
+}
+
+void Image::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit Click();
+    QLabel::mouseReleaseEvent(event);
+}
+
+Shape::Shape(QWidget *parent, const QString &name) : Control<QFrame>(parent, name) {}
+
+PictureBox::PictureBox(QWidget *parent, const QString &name) : Control<QLabel>(parent, name)
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit Click();
+    QLabel::mouseReleaseEvent(event);
+}
+
+CommandButton::CommandButton(QWidget *parent, const QString &name, const QString &caption)
+    : Control<QPushButton>(parent, name)
+{
+    setText(caption);
+    connect(this, &QPushButton::clicked, this, &CommandButton::Click);
+}
+
+void CommandButton::setValue(bool pressed)
+{
+    if (pressed)
+        emit Click();
+}
+
+CheckBox::CheckBox(QWidget *parent, const QString &name, const QString &caption)
+    : Control<QCheckBox>(parent, name)
+{
+    setText(caption);
+    connect(this, &QCheckBox::toggled, this, &CheckBox::Click);
+}
+
+OptionButton::OptionButton(QWidget *parent, const QString &name, const QString &caption)
+    : Control<QRadioButton>(parent, name)
+{
+    setText(caption);
+    connect(this, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            emit Click();
+    });
+}
+
+TextBox::TextBox(QWidget *parent, const QString &name, const QString &text)
+    : Control<QLineEdit>(parent, name)
+{
+    QLineEdit::setText(text);
+    connect(this, &QLineEdit::textChanged, this, &TextBox::Change);
+}
+
+ListBox::ListBox(QWidget *parent, const QString &name) : Control<QListWidget>(parent, name)
+{
+    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            emit Click();
+    });
+}
+
+QString ListBox::List(int index) const
+{
+    const QListWidgetItem *it = item(index);
+    return it ? it->text() : QString();
+}
+
+Timer::Timer(QObject *parent, const QString &name, int interval, bool enabled) : QObject(parent)
+{
+    setObjectName(name);
+    m_timer.setInterval(interval);
+    m_enabled = enabled;
+    connect(&m_timer, &QTimer::timeout, this, &Timer::Tick);
+    apply();
+}
+
+void Timer::setEnabled(bool enabled)
+{
+    m_enabled = enabled;
+    apply();
+}
+
+void Timer::setInterval(int milliseconds)
+{
+    m_timer.setInterval(milliseconds);
+    apply();
+}
+
+// Like the timers the screens were written for: a timer runs only when enabled with a
+// non-zero interval, and re-enabling restarts its count.
+void Timer::apply()
+{
+    if (m_enabled && m_timer.interval() > 0)
+        m_timer.start();
+    else
+        m_timer.stop();
+}
+
+void DoEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+} // namespace platform

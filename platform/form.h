@@ -1,0 +1,67 @@
+// A screen of a program: a window with its controls, loaded once and shown or hidden.
+#pragma once
+
+#include "platform/twips.h"
+
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+
+class QEventLoop;
+
+namespace platform {
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(const QString &name);
+    ~Form() override;
+
+    // Runs once, right after the screen is created by the screens registry.
+    virtual void Form_Load() {}
+    // Runs when the screen is unloaded, before it is destroyed.
+    virtual void Form_Unload() {}
+
+    void Show();
+    // Shows the screen as a modal window and returns once it is hidden or unloaded.
+    void ShowModal();
+    void Hide();
+    bool isModalShown() const { return m_modalLoop != nullptr; }
+
+    int Left() const { return pixelsToTwips(x()); }
+    int Top() const { return pixelsToTwips(y()); }
+    int Width() const { return pixelsToTwips(width()); }
+    int Height() const { return pixelsToTwips(height()); }
+    void setLeft(int twips) { move(twipsToPixels(twips), y()); }
+    void setTop(int twips) { move(x(), twipsToPixels(twips)); }
+    void setWidth(int twips) { resize(twipsToPixels(twips), height()); }
+    void setHeight(int twips) { resize(width(), twipsToPixels(twips)); }
+    // The client area, in twips.
+    void setClientSize(int widthTwips, int heightTwips);
+    // Left = (screen width - width) / 2, Top likewise.
+    void centre();
+
+    QString Caption() const { return windowTitle(); }
+    void setCaption(const QString &caption) { setWindowTitle(caption); }
+
+    // The screen's own picture, drawn behind its controls at the top-left corner.
+    QPixmap Picture() const { return m_picture; }
+    void setPicture(const QPixmap &picture);
+
+    // The screen size in twips: the host window's when there is one, else the primary screen's.
+    static int screenWidth();
+    static int screenHeight();
+
+    // The full-screen window that the game's screens are shown in; none for ordinary windows.
+    static void setHostWindow(QWidget *host);
+    static QWidget *hostWindow();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPixmap m_picture;
+    QEventLoop *m_modalLoop = nullptr;
+};
+
+} // namespace platform

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Sets everything up and runs every test, headless.
+set -euo pipefail
+cd "$(dirname "$0")"
+tools/setup.sh
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+cd build
+ctest --output-on-failure -j"$(nproc)" "$@"

@@ -1,0 +1,79 @@
+#include "platform/controls.h"
+
+#include <QWidget>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+TEST(Controls, PositionsAndSizesAreInTwips)
+{
+    QWidget parent;
+    Label label(&parent, "Label_x");
+    label.Move(300, 150, 1500, 450);
+    EXPECT_EQ(label.geometry(), QRect(20, 10, 100, 30));
+    label.setLeft(600);
+    EXPECT_EQ(label.Left(), 600);
+    EXPECT_EQ(label.Top(), 150);
+    EXPECT_EQ(label.Width(), 1500);
+}
+
+TEST(Controls, PressingAButtonByCodeRunsItsHandlerAtOnceEvenHiddenOrDisabled)
+{
+    QWidget parent;
+    CommandButton button(&parent, "Command_x");
+    int clicks = 0;
+    QObject::connect(&button, &CommandButton::Click, [&] { ++clicks; });
+    button.setVisible(false);
+    button.setEnabled(false);
+    button.setValue(true);
+    EXPECT_EQ(clicks, 1);
+    button.setValue(false);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(Controls, ChangingACheckBoxByCodeRunsItsHandlerOnlyOnChange)
+{
+    QWidget parent;
+    CheckBox box(&parent, "Check_x");
+    int clicks = 0;
+    QObject::connect(&box, &CheckBox::Click, [&] { ++clicks; });
+    box.setValue(1);
+    box.setValue(1);
+    EXPECT_EQ(box.Value(), 1);
+    box.setValue(0);
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST(Controls, VisibleIsTheControlsOwnFlagWhileItsScreenIsHidden)
+{
+    QWidget parent; // never shown
+    Label label(&parent, "Label_x");
+    EXPECT_TRUE(label.Visible());
+    label.setVisible(false);
+    EXPECT_FALSE(label.Visible());
+}
+
+TEST(Controls, AppearanceAndColoursAreKeptAsSet)
+{
+    QWidget parent;
+    Label label(&parent, "Label_x");
+    label.setAppearance(1);
+    label.setBackColor(kSystemWindowColour);
+    EXPECT_EQ(label.Appearance(), 1);
+    EXPECT_EQ(label.BackColor(), kSystemWindowColour);
+    EXPECT_EQ(toQColor(0xFF0000), QColor(Qt::blue));
+    EXPECT_EQ(toQColor(0xFF), QColor(Qt::red));
+    EXPECT_EQ(toQColor(0x80FF), QColor(255, 128, 0));
+}
+
+TEST(Controls, ATimerRunsOnlyWhenEnabledWithAnInterval)
+{
+    QObject owner;
+    Timer timer(&owner, "Timer1");
+    timer.setEnabled(true);
+    EXPECT_TRUE(timer.Enabled());
+    timer.setInterval(1000);
+    EXPECT_EQ(timer.Interval(), 1000);
+    timer.setEnabled(false);
+    EXPECT_FALSE(timer.Enabled());
+}
