@@ -1,0 +1,273 @@
+#include "game/services/highscorelist.h"
+
+#include "game/services/form_admin.h"
+#include "platform/codec1252.h"
+#include "platform/controls.h"
+#include "platform/form.h"
+#include "platform/programfolder.h"
+#include "platform/wholefile.h"
+
+#include <QFileInfo>
+#include <QFontMetrics>
+
+#include <algorithm>
+#include <limits>
+
+namespace highscores {
+namespace {
+
+// The substitution tables. Table A holds 111 characters of Windows-1252: the blank, the
+// 52 letters, the 10 digits, 19 punctuation signs (no double quote, so a line can never be
+// taken for a quoted item), then the 26 accented letters of French, the two ligatures and
+// the euro sign. Table B swaps the first 55 characters of A, in order, with the last 55
+// (the blank with "3", "A" with "4", ..., "1" with the euro sign); the middle character
+// "2" stands for itself. B is therefore its own inverse, and one routine both scrambles
+// and unscrambles. Changing either table makes every existing score file unreadable.
+constexpr char16_t kTableA[] = u" ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789"
+                               u"!#$%&'()*+,-./:;=?@"
+                               u"àâäçéèêëîïôöùûüÿÀÂÇÉÈÊÎÔÙÛœŒ€";
+constexpr char16_t kTableB[] = u"3456789!#$%&'()*+,-./:;=?@"
+                               u"àâäçéèêëîïôöùûüÿÀÂÇÉÈÊÎÔÙÛœŒ€"
+                               u"2 ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz01";
+static_assert(std::size(kTableA) == 112 && std::size(kTableB) == 112);
+
+const QString kTab = QStringLiteral("\t");
+} // namespace
+
+QString tableA()
+{
+    return QString::fromUtf16(kTableA);
+}
+
+QString tableB()
+{
+    return QString::fromUtf16(kTableB);
+}
+
+QString scrambleLine(const QString &line)
+{
+    static const QString a = tableA() + kTab;
+    static const QString b = tableB() + kTab;
+    QString out;
+    out.reserve(line.size());
+    for (QChar c : line) {
+        const qsizetype at = a.indexOf(c);
+        if (at >= 0)
+            out += b.at(at);
+    }
+    return out;
+}
+
+int countLines(const QString &text)
+{
+    const int feeds = static_cast<int>(text.count(QLatin1Char('\n')));
+    return feeds + ((!text.isEmpty() && !text.endsWith(QLatin1Char('\n'))) ? 1 : 0);
+}
+
+int leadingNumber(const QString &text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && (text.at(i) == QLatin1Char(' ') || text.at(i) == QLatin1Char('\t')))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
+        negative = text.at(i) == QLatin1Char('-');
+        ++i;
+    }
+    long long value = 0;
+    constexpr long long limit = static_cast<long long>(std::numeric_limits<int>::max()) + 1;
+    for (; i < text.size() && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9'); ++i)
+        value = std::min(limit, value * 10 + (text.at(i).unicode() - u'0'));
+    if (negative)
+        return static_cast<int>(-value);
+    return static_cast<int>(std::min<long long>(value, std::numeric_limits<int>::max()));
+}
+
+ScoreLine splitLine(const QString &line, const QString &separator)
+{
+    const qsizetype at = separator.isEmpty() ? -1 : line.indexOf(separator);
+    if (at < 0)
+        return {line, kEmptyScore};
+    return {line.left(at), leadingNumber(line.mid(at + separator.size()))};
+}
+
+QString numberedEntry(int index, const QString &line)
+{
+    return QStringLiteral("%1. ").arg(index + 1) + line;
+}
+
+QString entryLine(const QString &entry)
+{
+    const qsizetype dot = entry.indexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return entry;
+    const qsizetype from = dot + 1;
+    return entry.mid(from < entry.size() && entry.at(from) == QLatin1Char(' ') ? from + 1 : from);
+}
+
+int findScorePosition(const std::vector<int> &scores, int count, int score)
+{
+    for (int i = 0; i < count; ++i) {
+        const int held = i < static_cast<int>(scores.size()) ? scores[i] : kEmptyScore;
+        if (held < score)
+            return i;
+    }
+    return -1;
+}
+
+QStringList shiftIn(const QStringList &lines, int position, const QString &line)
+{
+    QStringList out = lines;
+    if (position < 0 || position >= out.size())
+        return out;
+    out.insert(position, line);
+    out.removeLast();
+    return out;
+}
+
+QString padName(const QString &name, int nameLength, const Measure &screenFont,
+                const Measure &listFont)
+{
+    const QString column(nameLength, QLatin1Char('N'));
+    if (screenFont(name) >= screenFont(column))
+        return name;
+    QString padded = name;
+    const int target = listFont(column);
+    for (int added = 0; added < kMaxPadding && listFont(padded) < target; ++added)
+        padded += QLatin1Char(' ');
+    return padded;
+}
+
+QString defaultFileName(const QString &typeDeJeu)
+{
+    if (typeDeJeu == QLatin1String("question"))
+        return platform::programPath(QStringLiteral("Scoresquestion.tpq"));
+    if (typeDeJeu == QLatin1String("temps"))
+        return platform::programPath(QStringLiteral("Scorestemps.tpq"));
+    return {};
+}
+
+} // namespace highscores
+
+using namespace highscores;
+
+HighScoreList::HighScoreList()
+    : m_measure([](const QString &text, const QFont &font) {
+          return QFontMetrics(font).horizontalAdvance(text);
+      })
+{
+}
+
+int HighScoreList::GetNameLength() const
+{
+    return m_nameLength == 0 ? kDefaultNameLength : m_nameLength;
+}
+
+QString HighScoreList::DefaultFileName() const
+{
+    return defaultFileName(form_admin().Label_type_de_jeu->Caption());
+}
+
+void HighScoreList::applyDefaults()
+{
+    if (m_separator.isEmpty())
+        m_separator = kTab;
+    if (m_numPeople <= 0)
+        m_numPeople = kDefaultCount;
+    if (m_fileName.isEmpty())
+        m_fileName = DefaultFileName();
+}
+
+QString HighScoreList::PadName(const QString &name, const platform::ListBox &TheList)
+{
+    if (m_nameLength == 0)
+        m_nameLength = kDefaultNameLength;
+    // Measured as the screen that holds the list would: first in the screen's own font,
+    // then in the screen's font given the list's face and size.
+    const QWidget *screen = &TheList;
+    while (screen->parentWidget() && !qobject_cast<const platform::Form *>(screen))
+        screen = screen->parentWidget();
+    const QFont screenFont = screen->font();
+    QFont listFont = screenFont;
+    listFont.setFamily(TheList.font().family());
+    listFont.setPointSizeF(TheList.font().pointSizeF());
+    return padName(
+        name, m_nameLength, [&](const QString &t) { return m_measure(t, screenFont); },
+        [&](const QString &t) { return m_measure(t, listFont); });
+}
+
+QString HighScoreList::lineFor(const QString &name, int score, const platform::ListBox &TheList)
+{
+    return PadName(name, TheList) + m_separator + QString::number(score);
+}
+
+void HighScoreList::FillScoreList(platform::ListBox &TheList)
+{
+    applyDefaults();
+    // An unknown game type has no file: the list then lives in memory only.
+    bool readable = false;
+    QStringList stored;
+    if (!m_fileName.isEmpty()) {
+        if (const auto bytes = platform::readWholeFile(m_fileName)) {
+            readable = true;
+            const QString text = platform::decode1252(*bytes).left(kMaxFileChars);
+            if (countLines(text) >= m_numPeople)
+                stored = text.split(QLatin1Char('\n')).mid(0, m_numPeople);
+        }
+    }
+    if (stored.size() == m_numPeople) {
+        for (int i = 0; i < m_numPeople; ++i) {
+            const ScoreLine line = splitLine(scrambleLine(stored.at(i)), m_separator);
+            TheList.AddItem(numberedEntry(i, lineFor(line.name, line.score, TheList)));
+        }
+        return;
+    }
+    QStringList fresh;
+    for (int i = 0; i < m_numPeople; ++i) {
+        fresh += m_separator + QString::number(kEmptyScore);
+        TheList.AddItem(numberedEntry(i, lineFor(QString(), kEmptyScore, TheList)));
+    }
+    // A file that exists but cannot be read is left alone rather than replaced unseen.
+    if (!m_fileName.isEmpty() && (readable || !QFileInfo::exists(m_fileName)))
+        writeFile(fresh);
+}
+
+bool HighScoreList::AddHighScore(platform::ListBox &TheList, const QString &PName, int PScore)
+{
+    applyDefaults();
+    std::vector<int> scores;
+    for (int i = 0; i < std::min(TheList.ListCount(), m_numPeople); ++i)
+        scores.push_back(splitLine(entryLine(TheList.List(i)), m_separator).score);
+    const int position = findScorePosition(scores, m_numPeople, PScore);
+    if (position < 0)
+        return false;
+
+    while (TheList.ListCount() < m_numPeople)
+        TheList.AddItem(
+            numberedEntry(TheList.ListCount(), lineFor(QString(), kEmptyScore, TheList)));
+    QStringList lines;
+    for (int i = 0; i < m_numPeople; ++i)
+        lines += entryLine(TheList.List(i));
+    // A Tab in a name would split its line in two fields when the file is read back.
+    QString name = PName;
+    name.replace(kTab, QStringLiteral(" "));
+    name.replace(m_separator, QStringLiteral(" "));
+    lines = shiftIn(lines, position, lineFor(name, PScore, TheList));
+    for (int i = 0; i < m_numPeople; ++i)
+        TheList.item(i)->setText(numberedEntry(i, lines.at(i)));
+    TheList.setListIndex(position);
+    writeFile(lines);
+    return true;
+}
+
+void HighScoreList::writeFile(const QStringList &lines) const
+{
+    if (m_fileName.isEmpty())
+        return;
+    QString text;
+    for (const QString &line : lines)
+        text += scrambleLine(line) + QStringLiteral("\r\n");
+    // Scrambled text holds only characters of the tables, all of them in the code page.
+    if (const auto bytes = platform::encode1252(text))
+        platform::writeWholeFile(m_fileName, *bytes);
+}

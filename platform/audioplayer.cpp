@@ -1,0 +1,122 @@
+#include "platform/audioplayer.h"
+
+#include "platform/soundeffects.h"
+
+#include <QAudioOutput>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMediaPlayer>
+#include <QUrl>
+
+namespace platform {
+namespace {
+// A new media player for each file, as a new graph for each file: stopping or clearing a
+// player whose media failed to decode blocks for a second, dropping it does not.
+class QtAudioPlayer : public AudioPlayer {
+public:
+    bool open(const QString &path) override
+    {
+        close();
+        const QFileInfo info(path);
+        if (path.isEmpty() || !info.isFile() || !info.isReadable())
+            return false;
+        preferGStreamerMedia();
+        m_player = std::make_unique<QMediaPlayer>();
+        auto *output = new QAudioOutput(m_player.get());
+        output->setVolume(1.0f);
+        m_player->setAudioOutput(output);
+        m_player->setPlaybackRate(1.0);
+        m_player->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
+        return true;
+    }
+
+    bool play() override
+    {
+        if (!m_player)
+            return false;
+        m_player->play();
+        return true;
+    }
+
+    void close() override { m_player.reset(); }
+
+    bool isPlaying() const override
+    {
+        return m_player && m_player->playbackState() == QMediaPlayer::PlayingState;
+    }
+
+private:
+    std::unique_ptr<QMediaPlayer> m_player;
+};
+
+std::unique_ptr<AudioPlayer> &installed()
+{
+    static std::unique_ptr<AudioPlayer> instance;
+    return instance;
+}
+
+// The media player must go before the application object that its backend lives on.
+void releaseAtExit()
+{
+    installed().reset();
+}
+} // namespace
+
+AudioPlayer &audioPlayer()
+{
+    static const bool hooked = [] {
+        qAddPostRoutine(releaseAtExit);
+        return true;
+    }();
+    Q_UNUSED(hooked);
+    if (!installed())
+        installed() = std::make_unique<QtAudioPlayer>();
+    return *installed();
+}
+
+void setAudioPlayer(std::unique_ptr<AudioPlayer> player)
+{
+    installed() = std::move(player);
+}
+
+RecordingAudioPlayer::RecordingAudioPlayer(std::shared_ptr<AudioRecord> record)
+    : m_record(std::move(record))
+{
+}
+
+bool RecordingAudioPlayer::open(const QString &path)
+{
+    m_record->calls.append(QStringLiteral("open ") + path);
+    m_record->current = path;
+    return true;
+}
+
+bool RecordingAudioPlayer::play()
+{
+    m_record->calls.append(QStringLiteral("play"));
+    if (m_record->current.isEmpty())
+        return false;
+    m_record->playing = true;
+    return true;
+}
+
+void RecordingAudioPlayer::close()
+{
+    m_record->calls.append(QStringLiteral("close"));
+    m_record->current.clear();
+    m_record->playing = false;
+}
+
+bool RecordingAudioPlayer::isPlaying() const
+{
+    return m_record->playing;
+}
+
+std::shared_ptr<AudioRecord> recordAudio()
+{
+    auto record = std::make_shared<AudioRecord>();
+    setAudioPlayer(std::make_unique<RecordingAudioPlayer>(record));
+    return record;
+}
+
+} // namespace platform

@@ -1,0 +1,53 @@
+// The player of a question's sound file (WAVE, MP3 and whatever GStreamer can decode): one
+// file at a time, from its start, at full volume, without ever waiting for it.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+namespace platform {
+
+class AudioPlayer {
+public:
+    virtual ~AudioPlayer() = default;
+    // Makes the file the current one, ready to play from its start; false when it is not a
+    // readable file. The media is decoded in the background: a file that turns out not to
+    // be sound simply plays nothing.
+    virtual bool open(const QString &path) = 0;
+    // Starts the current file; false when there is none.
+    virtual bool play() = 0;
+    // Stops and lets go of the current file.
+    virtual void close() = 0;
+    virtual bool isPlaying() const = 0;
+};
+
+// The installed player, the Qt Multimedia one unless a test changed it.
+AudioPlayer &audioPlayer();
+// An empty player restores the Qt Multimedia one.
+void setAudioPlayer(std::unique_ptr<AudioPlayer> player);
+
+// What a recording player was asked, shared with the test that installed it.
+struct AudioRecord {
+    QStringList calls; // "open <path>", "play", "close"
+    QString current;   // the open file, empty when none
+    bool playing = false;
+};
+
+class RecordingAudioPlayer : public AudioPlayer {
+public:
+    explicit RecordingAudioPlayer(std::shared_ptr<AudioRecord> record);
+    bool open(const QString &path) override;
+    bool play() override;
+    void close() override;
+    bool isPlaying() const override;
+
+private:
+    std::shared_ptr<AudioRecord> m_record;
+};
+
+// Installs a recording player and returns its record.
+std::shared_ptr<AudioRecord> recordAudio();
+
+} // namespace platform

@@ -1,0 +1,70 @@
+// The game's short sounds: WAVE resources of type DMSEG played by name, one at a time, under
+// a master gain. Without an audio device the set-up fails and nothing is ever heard.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace platform {
+
+class SoundEngine {
+public:
+    virtual ~SoundEngine() = default;
+    // False when there is nothing to play sounds on; the engine is not used afterwards.
+    virtual bool setUp() = 0;
+    // Starts the resource `name` (any case) in place of the current sound; false when the
+    // resource does not exist. Never waits for the sound.
+    virtual bool play(const QString &name) = 0;
+    // The linear gain (0 silent, 1 full) of the current sound and of the next ones.
+    virtual void setMasterGain(double gain) = 0;
+    // Stops the current sound, if any.
+    virtual void stop() = 0;
+    virtual void closeDown() = 0;
+};
+
+// A volume in hundredths of a decibel (0 unchanged, negative quieter) as a linear gain,
+// capped at full level since nothing can play louder than its recording.
+[[nodiscard]] double gainFromHundredthsOfDecibel(int volume);
+
+// A new engine from the installed factory (the Qt Multimedia one unless a test changed it).
+std::unique_ptr<SoundEngine> createSoundEngine();
+
+// An empty factory restores the Qt Multimedia engine.
+using SoundEngineFactory = std::function<std::unique_ptr<SoundEngine>()>;
+void setSoundEngineFactory(SoundEngineFactory factory);
+
+// What recording engines did, shared between a test and the engines it made.
+struct SoundRecord {
+    bool failSetUp = false; // set-up fails, as with no audio device
+    QStringList missing;    // names whose resource does not exist (lower case)
+    int setUps = 0;
+    QStringList played;        // names started, in order, as given
+    std::vector<double> gains; // master gains set, in order
+    int stops = 0;
+    int closeDowns = 0;
+};
+
+class RecordingSoundEngine : public SoundEngine {
+public:
+    explicit RecordingSoundEngine(std::shared_ptr<SoundRecord> record);
+    bool setUp() override;
+    bool play(const QString &name) override;
+    void setMasterGain(double gain) override;
+    void stop() override;
+    void closeDown() override;
+
+private:
+    std::shared_ptr<SoundRecord> m_record;
+};
+
+// Installs a factory of recording engines that all write to the returned record.
+std::shared_ptr<SoundRecord> recordSoundEffects();
+
+// Qt Multimedia's GStreamer backend: the other one crashes when there is no audio device.
+void preferGStreamerMedia();
+
+} // namespace platform

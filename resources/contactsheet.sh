@@ -1,0 +1,16 @@
+#!/bin/sh
+# One PNG showing every generated picture (name and size under each) and the first frame of
+# every avatar.  contactsheet.sh <generated folder> <avatars folder> <output.png>
+set -eu
+generated=$1 avatars=$2 output=$3
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+/usr/bin/montage -font Liberation-Sans -pointsize 13 -background '#d8d8d8' \
+  -label '%t  %wx%h' "$generated"/FOND/*.jpg "$generated"/IMAGES/*.jpg \
+  -tile 5x -geometry 300x225+6+6 "$tmp/pictures.png"
+/usr/bin/montage -font Liberation-Sans -pointsize 13 -background '#d8d8d8' \
+  -label '%t  %wx%h' $(for f in "$avatars"/*.gif; do printf '%s[0] ' "$f"; done) \
+  -tile 8x -geometry 120x100+6+6 "$tmp/avatars.png"
+/usr/bin/convert "$tmp/pictures.png" "$tmp/avatars.png" -background '#d8d8d8' -gravity center \
+  -append "$output"
+echo "$output"

@@ -1,0 +1,25 @@
+// The game's pictures, sounds and avatars, generated at build time.
+#pragma once
+
+#include <QDir>
+#include <QString>
+
+#include <vector>
+
+namespace gen {
+
+// One file written for the game's compiled-in resources.
+struct Output {
+    QString type; // upper case: FOND, IMAGES, DMSEG
+    QString name; // upper case
+    QString file; // relative to the output folder
+};
+
+std::vector<Output> writePictures(const QDir &out);
+std::vector<Output> writeSounds(const QDir &out);
+// Pictures of the small example question pack.
+bool writeExamplePack(const QDir &out);
+// Animated GIFs; frames go to `work`, the GIFs to `avatars`. False on any failure.
+bool writeAvatars(const QDir &avatars, const QDir &work);
+
+} // namespace gen

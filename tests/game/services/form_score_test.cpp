@@ -1,0 +1,122 @@
+#include "game/services/form_admin.h"
+#include "game/services/form_score.h"
+#include "game/setup/form_nombre_joueurs.h"
+#include "platform/screens.h"
+
+#include "support/programfoldertest.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+using namespace platform;
+
+namespace {
+// Stands in for the welcome screen: only its score backdrop matters here.
+class WelcomeStandIn : public Form {
+public:
+    WelcomeStandIn() : Form(QStringLiteral("Form_accueil")), shape(new Shape(this, "Shape_score"))
+    {
+    }
+    Shape *shape;
+};
+
+class ScoreScreen : public ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        registerForm_score();
+        Screens::registerFactory(QStringLiteral("Form_accueil"),
+                                 [] { return std::make_unique<WelcomeStandIn>(); });
+    }
+    // What the game-choice links do before the window opens.
+    Shape *openedFrom(const char *type)
+    {
+        form_admin().Label_type_de_jeu->setCaption(type);
+        form_nombre_joueurs().Hide();
+        Shape *shape = Screens::get(QStringLiteral("Form_accueil"))
+                           ->findChild<Shape *>(QStringLiteral("Shape_score"));
+        shape->setVisible(true);
+        return shape;
+    }
+    // Opens the window modal and leaves it by `leave`, queued to run inside its loop.
+    void showModalAndLeave(const std::function<void(Form_score &)> &leave)
+    {
+        auto *score = static_cast<Form_score *>(Screens::get(QStringLiteral("Form_score")));
+        ASSERT_NE(score, nullptr);
+        QMetaObject::invokeMethod(
+            score, [score, leave] { leave(*score); }, Qt::QueuedConnection);
+        score->ShowModal();
+    }
+    void expectBackAtTheGameChoice(const Shape *shape)
+    {
+        EXPECT_EQ(Screens::ifLoaded<Form_score>(), nullptr);
+        EXPECT_FALSE(shape->Visible());
+        EXPECT_TRUE(form_nombre_joueurs().isVisible());
+    }
+};
+} // namespace
+
+TEST_F(ScoreScreen, OpensBelowAndRightOfTheGameChoiceScreen)
+{
+    Form_nombre_joueurs &choice = form_nombre_joueurs();
+    choice.setLeft(1500);
+    choice.setTop(1200);
+    Form_score &score = form_score();
+    EXPECT_EQ(score.Left(), 1500 + 900);
+    // 550 twips is not a whole number of pixels.
+    EXPECT_NEAR(score.Top(), 1200 + 550, 14);
+}
+
+TEST_F(ScoreScreen, ListsTheFileOfTheChosenGameType)
+{
+    form_admin().Label_type_de_jeu->setCaption("question");
+    HighScoreList question;
+    ListBox box(nullptr, "box");
+    question.FillScoreList(box);
+    question.AddHighScore(box, "Ana", 17);
+
+    form_admin().Label_type_de_jeu->setCaption("temps");
+    Form_score &temps = form_score();
+    ASSERT_EQ(temps.lstScores->ListCount(), 15);
+    EXPECT_TRUE(temps.lstScores->List(0).endsWith("\t-100"));
+    EXPECT_TRUE(exists("Scorestemps.tpq"));
+    Screens::unload<Form_score>();
+
+    form_admin().Label_type_de_jeu->setCaption("question");
+    Form_score &again = form_score();
+    EXPECT_TRUE(again.lstScores->List(0).startsWith("1. Ana"));
+    EXPECT_TRUE(again.lstScores->List(0).endsWith("\t17"));
+}
+
+TEST_F(ScoreScreen, RetourEndsTheModalWindowAndGoesBackToTheGameChoice)
+{
+    Shape *shape = openedFrom("question");
+    showModalAndLeave([](Form_score &s) { emit s.Image_retour->Click(); });
+    expectBackAtTheGameChoice(shape);
+}
+
+TEST_F(ScoreScreen, ClosingTheWindowOrEscapeDoesWhatRetourDoes)
+{
+    const std::function<void(Form_score &)> leaves[] = {
+        [](Form_score &s) { s.close(); },
+        [](Form_score &s) {
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(&s, &escape);
+        }};
+    for (const auto &leave : leaves) {
+        Shape *shape = openedFrom("temps");
+        showModalAndLeave(leave);
+        expectBackAtTheGameChoice(shape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+TEST_F(ScoreScreen, RetourDoesNotLoadAWelcomeScreenThatIsNotThere)
+{
+    Form_score &score = form_score();
+    emit score.Image_retour->Click();
+    EXPECT_EQ(Screens::ifLoaded(QStringLiteral("Form_accueil")), nullptr);
+    EXPECT_EQ(Screens::ifLoaded<Form_score>(), nullptr);
+    EXPECT_TRUE(form_nombre_joueurs().isVisible());
+}

@@ -1,0 +1,123 @@
+#include "game/services/questionaudio.h"
+#include "platform/audioplayer.h"
+
+#include "support/programfoldertest.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QtEndian>
+
+#include <cmath>
+
+namespace {
+// A short mono 16-bit PCM WAVE: a 440 Hz tone of `seconds`.
+QByteArray toneWav(double seconds)
+{
+    const quint32 rate = 8000;
+    const quint32 samples = quint32(rate * seconds);
+    QByteArray wav;
+    auto u32 = [&](quint32 v) {
+        v = qToLittleEndian(v);
+        wav.append(reinterpret_cast<const char *>(&v), 4);
+    };
+    auto u16 = [&](quint16 v) {
+        v = qToLittleEndian(v);
+        wav.append(reinterpret_cast<const char *>(&v), 2);
+    };
+    wav.append("RIFF");
+    u32(36 + samples * 2);
+    wav.append("WAVEfmt ");
+    u32(16);
+    u16(1); // PCM
+    u16(1); // mono
+    u32(rate);
+    u32(rate * 2);
+    u16(2);
+    u16(16);
+    wav.append("data");
+    u32(samples * 2);
+    for (quint32 i = 0; i < samples; ++i)
+        u16(quint16(qint16(8000 * std::sin(2 * M_PI * 440 * i / rate))));
+    return wav;
+}
+
+class QuestionAudio : public ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        platform::setAudioPlayer(nullptr);
+        writeFile("question.wav", toneWav(2.0));
+        timer.start();
+    }
+    void TearDown() override
+    {
+        TerminateEngine();
+        // Nothing here may wait on the media: a load or a play answers at once.
+        EXPECT_LT(timer.elapsed(), 5000);
+        platform::setAudioPlayer(nullptr);
+        ProgramFolderTest::TearDown();
+    }
+    bool playing() const { return platform::audioPlayer().isPlaying(); }
+    QElapsedTimer timer;
+};
+} // namespace
+
+TEST_F(QuestionAudio, PlaysAWaveFileWithoutAnAudioDevice)
+{
+    ASSERT_TRUE(LoadMP3(path("question.wav")));
+    EXPECT_TRUE(PlayMP3());
+    EXPECT_TRUE(playing());
+    EXPECT_TRUE(TerminateEngine());
+    EXPECT_FALSE(playing());
+}
+
+TEST_F(QuestionAudio, NoSoundPathStopsThePreviousSoundAndPlaysNothing)
+{
+    QDir(m_folder.path()).mkdir("audio");
+    for (const QString &noSound : {QString(), path("audio"), path("absent.mp3")}) {
+        ASSERT_TRUE(LoadMP3(path("question.wav")));
+        ASSERT_TRUE(PlayMP3());
+        EXPECT_FALSE(LoadMP3(noSound)) << noSound.toStdString();
+        EXPECT_FALSE(playing());
+        EXPECT_FALSE(PlayMP3());
+        EXPECT_FALSE(playing());
+    }
+}
+
+TEST_F(QuestionAudio, NextQuestionsSoundReplacesTheFirst)
+{
+    writeFile("second.wav", toneWav(0.5));
+    ASSERT_TRUE(LoadMP3(path("question.wav")));
+    ASSERT_TRUE(PlayMP3());
+    ASSERT_TRUE(LoadMP3(path("second.wav")));
+    EXPECT_FALSE(playing());
+    EXPECT_TRUE(PlayMP3());
+}
+
+// A file that is no sound at all is only found out while it plays: silently, and the next
+// question's load must not freeze the screen.
+TEST_F(QuestionAudio, FileThatIsNotSoundPlaysNothingAndLetsGoAtOnce)
+{
+    writeFile("bruit.mp3", QByteArray(4096, 'x'));
+    EXPECT_TRUE(LoadMP3(path("bruit.mp3")));
+    PlayMP3();
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 300)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    clock.restart();
+    EXPECT_FALSE(LoadMP3(path("absent.mp3")));
+    EXPECT_LT(clock.elapsed(), 300);
+}
+
+TEST_F(QuestionAudio, HandsThePathOverUnchangedAndStopsFirst)
+{
+    auto record = platform::recordAudio();
+    ASSERT_TRUE(LoadMP3(path("question.wav")));
+    PlayMP3();
+    EXPECT_FALSE(LoadMP3(QString()));
+    EXPECT_EQ(record->calls,
+              (QStringList{"close", "open " + path("question.wav"), "play", "close"}));
+}
