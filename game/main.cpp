@@ -1,17 +1,15 @@
-// Tempeljeu: the quiz game.
-#include "game/services/module_nouveau_themes.h"
+// Tempeljeu: the quiz game. Loading the welcome screen starts everything else.
+#include "game/screens.h"
+#include "game/setup/form_accueil.h"
 
 #include <QApplication>
-#include <QWidget>
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tempeljeu"));
-    Charger_parametres();
-
-    QWidget fond;
-    fond.setStyleSheet(QStringLiteral("background: black"));
-    fond.showFullScreen();
+    // The game ends by its own quit, which unloads every screen in order.
+    QApplication::setQuitOnLastWindowClosed(false);
+    registerGameScreens();
+    form_accueil().Show();
     return app.exec();
 }

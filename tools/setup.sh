@@ -23,6 +23,7 @@ fi
 
 BUILD_DIR=${BUILD_DIR:-build}
 if [ ! -f "$BUILD_DIR/build.ninja" ]; then
-  cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo}
+  cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} \
+    -DSANITIZE=${SANITIZE:-OFF}
 fi
 cmake --build "$BUILD_DIR"

@@ -1,5 +1,6 @@
 #include "game/services/form_admin.h"
 #include "game/services/form_score.h"
+#include "game/setup/form_accueil.h"
 #include "game/setup/form_nombre_joueurs.h"
 #include "platform/screens.h"
 
@@ -11,31 +12,19 @@
 using namespace platform;
 
 namespace {
-// Stands in for the welcome screen: only its score backdrop matters here.
-class WelcomeStandIn : public Form {
-public:
-    WelcomeStandIn() : Form(QStringLiteral("Form_accueil")), shape(new Shape(this, "Shape_score"))
-    {
-    }
-    Shape *shape;
-};
-
 class ScoreScreen : public ProgramFolderTest {
 protected:
     void SetUp() override
     {
         ProgramFolderTest::SetUp();
         registerForm_score();
-        Screens::registerFactory(QStringLiteral("Form_accueil"),
-                                 [] { return std::make_unique<WelcomeStandIn>(); });
     }
     // What the game-choice links do before the window opens.
     Shape *openedFrom(const char *type)
     {
         form_admin().Label_type_de_jeu->setCaption(type);
         form_nombre_joueurs().Hide();
-        Shape *shape = Screens::get(QStringLiteral("Form_accueil"))
-                           ->findChild<Shape *>(QStringLiteral("Shape_score"));
+        Shape *shape = Screens::get<Form_accueil>().Shape_score;
         shape->setVisible(true);
         return shape;
     }

@@ -1,0 +1,127 @@
+// The game screen: every match is played here. It owns the match in play (the three player
+// slots, the match code, the counts, the timers, the result, the buttons and panels) and the
+// knock-out table, all held in its controls.
+#pragma once
+
+#include "game/match/form_jeu_layout.h"
+#include "platform/animatedpicture.h"
+#include "platform/controls.h"
+#include "platform/form.h"
+
+#include <array>
+#include <map>
+#include <memory>
+
+class HighScoreList;
+
+class Form_jeu : public platform::Form {
+    Q_OBJECT
+public:
+    static constexpr const char *formName = "Form_jeu";
+    Form_jeu();
+    ~Form_jeu() override;
+
+    void Form_Load() override;
+
+    // Player slots 1 (left), 2 (centre) and 3 (right).
+    platform::Label *Label_nom_joueur1, *Label_nom_joueur2, *Label_nom_joueur3;
+    platform::AnimatedPicture *Image1, *Image2, *Image3;
+    platform::Label *Label_score1, *Label_score2, *Label_score3;
+    platform::Label *Label_faux1, *Label_faux2, *Label_faux3;
+    std::array<platform::Label *, 4> Label_aide1{}, Label_aide2{}, Label_aide3{}; // a..d
+    platform::Label *Label_nom_joueur(int slot) const;
+    platform::AnimatedPicture *Image(int slot) const;
+    platform::Label *Label_score(int slot) const;
+    platform::Label *Label_faux(int slot) const;
+    const std::array<platform::Label *, 4> &Label_aide(int slot) const;
+
+    // The match in play.
+    platform::Label *Label_type_jeu;
+    platform::Label *Label_nombre_joueurs;
+    platform::Label *Label_manche;
+    platform::Label *Label_Bonne_reponse;
+    platform::Label *Label_timer_highscore;
+    platform::Label *Label_timer_nouvelle_question;
+    platform::Label *Label_type_questionnaire;
+    platform::Label *Label_chemin_musique;
+    platform::Label *Label_shell;
+    platform::Timer *Timer_nouvelle_question;
+    platform::Timer *Timer_tempello;
+    platform::Label *Label_vainqueur;
+    platform::Label *Label_nom_vainqueur;
+
+    // Buttons: a label on a picture, shown and hidden together.
+    platform::Image *Shape3;
+    platform::Label *Debut;
+    platform::Image *Shape4;
+    platform::Label *Label_stop_jeu;
+    platform::Image *Shape_manche_suivante;
+    platform::Label *Label_manche_suivante;
+
+    // Central panels and their backdrop.
+    platform::Shape *Shape2;
+    platform::PictureBox *Picture_jeu;
+    platform::PictureBox *Picture_vainqueurs1;
+    platform::PictureBox *Picture_vainqueurs2;
+    platform::PictureBox *Picture_vainqueurs3;
+    platform::Shape *Frame_boutons;
+
+    // The question panel.
+    platform::Label *Label_question_n;
+    platform::Label *Numero_question;
+    platform::Label *Label_question;
+    std::array<platform::Label *, 4> Label_numero{};  // 1..4
+    std::array<platform::Label *, 4> Label_reponse{}; // 1..4
+    platform::Image *Image_question;
+
+    // The best-score panel.
+    platform::Label *Label_meilleurs_scores;
+    platform::ListBox *lstScores;
+    platform::CommandButton *Command_question;
+    platform::CommandButton *Command1;
+    platform::TextBox *txtName;
+    platform::TextBox *txtScore;
+
+    platform::Image *Image_score;
+    platform::Image *Image_retour;
+    platform::Image *Image_manette;
+    platform::Image *Image_cacher_boutons;
+    platform::Image *Tempello;
+    platform::Image *Tempello_gauche;
+    platform::Image *Tempello_droite;
+
+    // The knock-out tables: a name label and an avatar per case, keyed by match code.
+    platform::Label *Label_championnat2;
+    platform::Label *Label_championnat3;
+    platform::Image *Image_championnat4a, *Image_championnat4b, *Image_championnat4c,
+        *Image_championnat4d;
+    platform::Image *Image_coupe;
+    platform::Image *Image_championnat3;
+    // The case of `code` ("2_2".."2_31", "3B".."3M"); null for any other text.
+    platform::Label *Label_vainqueur_(const QString &code) const;
+    platform::AnimatedPicture *Photo_vainqueur_(const QString &code) const;
+
+    // The best-score list, created on first use.
+    HighScoreList &meilleursScores();
+
+protected:
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void creerJoueurs();
+    void creerPanneauQuestion();
+    void creerMeilleursScores();
+    void creerBoutons();
+    void creerTableauDuels();
+    void creerTableauTrois();
+    void creerCase(QWidget *panel, const QString &code, const jeu_layout::Rect &where,
+                   double points);
+
+    std::map<QString, platform::Label *> m_casesNoms;
+    std::map<QString, platform::AnimatedPicture *> m_casesPhotos;
+    std::unique_ptr<HighScoreList> m_meilleursScores;
+};
+
+// The game screen, created and loaded on first use.
+Form_jeu &form_jeu();
+void registerForm_jeu();
