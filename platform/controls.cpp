@@ -23,20 +23,18 @@ void Label::setAppearance(int appearance)
     }
 }
 
+// Press and release come from any button, as the screens expect; a click only from the left.
 void Label::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-        emit MouseDown();
+    emit MouseDown();
     QLabel::mousePressEvent(event);
 }
 
 void Label::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton) {
-        emit MouseUp();
-        if (rect().contains(event->position().toPoint()))
-            emit Click();
-    }
+    emit MouseUp();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit Click();
     QLabel::mouseReleaseEvent(event);
 }
 

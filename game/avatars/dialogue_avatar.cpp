@@ -10,19 +10,6 @@
 
 namespace {
 
-// Every spelling of the extension, so that the match ignores case on any file system.
-QString motifsGif() {
-    QStringList motifs;
-    for (int bits = 0; bits < 8; ++bits) {
-        QString motif = QStringLiteral("*.");
-        motif += (bits & 4) ? u'G' : u'g';
-        motif += (bits & 2) ? u'I' : u'i';
-        motif += (bits & 1) ? u'F' : u'f';
-        motifs << motif;
-    }
-    return motifs.join(u' ');
-}
-
 QImage lirePremiereImage(const QString &chemin, const QSize &taille = {}) {
     QImageReader lecteur(chemin);
     if (taille.isValid()) {
@@ -145,14 +132,14 @@ void configurerDialogueAvatar(QFileDialog &dialogue, IconesAvatars &icones, cons
                               int commande) {
     // Our own dialog, not the desktop's: its file list is ours to set to the chosen view.
     dialogue.setOption(QFileDialog::DontUseNativeDialog);
-    dialogue.setOption(QFileDialog::HideNameFilterDetails);
-    dialogue.setOption(QFileDialog::ReadOnly);
+        dialogue.setOption(QFileDialog::ReadOnly);
     dialogue.setIconProvider(&icones);
     dialogue.setWindowTitle(QStringLiteral("Ouvrir"));
     dialogue.setWindowModality(Qt::ApplicationModal);
     dialogue.setAcceptMode(QFileDialog::AcceptOpen);
     dialogue.setFileMode(QFileDialog::ExistingFile);
-    dialogue.setNameFilter(QStringLiteral("Images gif (%1)").arg(motifsGif()));
+    // The dialog's own file list matches patterns whatever the case: "*.gif" takes "X.GIF" too.
+    dialogue.setNameFilter(QStringLiteral("Images gif (*.gif)"));
     dialogue.setLabelText(QFileDialog::LookIn, QStringLiteral("Regarder dans :"));
     dialogue.setLabelText(QFileDialog::FileName, QStringLiteral("Nom du fichier :"));
     dialogue.setLabelText(QFileDialog::FileType, QStringLiteral("Type de fichier :"));

@@ -25,6 +25,7 @@ constexpr QRect kTitre{240, 300, 11325, 315};
 constexpr QSize kCarte{1275, 1575};
 constexpr QSize kImage{1140, 915};
 constexpr QSize kNom{1095, 285};
+constexpr QSize kNomCinq{1095, 195};
 constexpr QRect kListe{14640, 1080, 1755, 2205};
 constexpr QRect kNombreJoueurs{13500, 4080, 1005, 465};
 constexpr QRect kSuivant{11340, 8490, 480, 480};
@@ -147,7 +148,9 @@ Form_photos::Form_photos()
 
         auto *nom = new TextBox(Picture_photos, QStringLiteral("Text%1").arg(p),
                                 QStringLiteral("Joueur %1").arg(p));
-        placer(nom, QRect(carte + QPoint(90, 1260), kNom));
+        // The fifth name box was drawn lower and shorter than the others, and stays so.
+        placer(nom, p == 5 ? QRect(carte + QPoint(90, 1290), kNomCinq)
+                           : QRect(carte + QPoint(90, 1260), kNom));
         nom->setMaxLength(kLongueurNom);
         nom->setAlignment(Qt::AlignCenter);
         nom->setValidator(new ValidateurNom(nom));

@@ -4,6 +4,7 @@
 #include "game/championship/championnat.h"
 #include "game/championship/matchcodes.h"
 #include "game/match/form_jeu.h"
+#include "platform/screens.h"
 
 using namespace platform;
 
@@ -42,8 +43,14 @@ void Demarrer_premiere_manche() {
     const QString nombre = form_photos().Label_nombre_joueurs->Caption();
     if (const auto premiere = championship::premiereManche(nombre))
         preparerJeu(*premiere);
+    const Form_jeu *prepare = Screens::ifLoaded<Form_jeu>();
     // A save that fails is told in its own message; the match starts all the same.
     Sauver_avatars();
+    // That message lets pending events run: a screen closed meanwhile is not brought back
+    // empty.
+    if (Screens::ifLoaded<Form_photos>() == nullptr ||
+        (prepare != nullptr && Screens::ifLoaded<Form_jeu>() != prepare))
+        return;
     Preparer_manche();
     Form_jeu &jeu = form_jeu();
     jeu.Show();

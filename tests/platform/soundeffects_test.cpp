@@ -1,3 +1,4 @@
+// Master volumes as linear gains, and the real sound engine answering at once.
 #include "platform/soundeffects.h"
 
 #include <gtest/gtest.h>

@@ -43,6 +43,7 @@ TEST_F(Dialogue, ListsGifFilesWhateverTheCaseOfTheirExtension)
     configurerDialogueAvatar(dialogue, icones, m_folder.path(), kVueMiniatures);
     dialogue.show();
     EXPECT_EQ(fichiersListes(dialogue, 3), QStringList({"a.gif", "B.GIF", "c.Gif"}));
+    EXPECT_EQ(dialogue.selectedNameFilter(), "Images gif (*.gif)");
     EXPECT_EQ(QDir(dialogue.directory()).canonicalPath(), QDir(m_folder.path()).canonicalPath());
     EXPECT_EQ(dialogue.fileMode(), QFileDialog::ExistingFile);
     EXPECT_EQ(dialogue.windowModality(), Qt::ApplicationModal);

@@ -1,6 +1,7 @@
 // "Suite" of the avatar screen for each of the nine participant counts, typed in as data.
 #include "championshiptest.h"
 
+#include "platform/messagebox.h"
 #include "platform/screens.h"
 
 #include <QDir>
@@ -160,4 +161,16 @@ TEST_F(SuiteTest, OpeningCasesKeepTheNamesTypedAtTheClick) {
     form_photos().Text(1)->setText("Changé après");
     EXPECT_EQ(form_jeu().Label_vainqueur_("2_15")->Caption(), nomParticipant(1));
     EXPECT_EQ(form_jeu().Label_vainqueur_("2_13")->Caption(), "");
+}
+
+TEST_F(SuiteTest, AGameScreenClosedWhileTheSaveErrorIsShownIsNotBroughtBack) {
+    participants("4");
+    ASSERT_TRUE(QDir(m_folder.path()).mkdir("avatars.tpq"));
+    // The message box lets pending events run; one of them closes the game screen.
+    platform::setMsgBoxAnswerer([](const QString &, int, const QString &) {
+        platform::Screens::unload<Form_jeu>();
+        return int(platform::vbOK);
+    });
+    form_photos().Image_suivant_Click();
+    EXPECT_EQ(platform::Screens::ifLoaded<Form_jeu>(), nullptr);
 }

@@ -1,3 +1,5 @@
+// The sound-effects screen with a recording engine: each button's sound and volume, the
+// applause and boo draws, stop, and silence after a failed set-up.
 #include "game/services/form_admin.h"
 #include "game/services/form_bruitage.h"
 #include "platform/screens.h"

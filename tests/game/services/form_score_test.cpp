@@ -1,3 +1,5 @@
+// The best-score window: where it opens, which file it lists, and every way back to the
+// game-choice screen.
 #include "game/services/form_admin.h"
 #include "game/services/form_score.h"
 #include "game/setup/form_accueil.h"

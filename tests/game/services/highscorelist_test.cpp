@@ -1,3 +1,5 @@
+// Best-score lists: the substitution tables, ranking, shifting, the score files and what
+// happens to damaged or unusable ones, measured with a fixed-width text measure.
 #include "game/services/form_admin.h"
 #include "game/services/highscorelist.h"
 #include "platform/codec1252.h"

@@ -1,3 +1,5 @@
+// A question's sound file: real WAVE files played with no audio device, paths that name no
+// sound, and a load that never waits on the media.
 #include "game/services/questionaudio.h"
 #include "platform/audioplayer.h"
 

@@ -1,3 +1,4 @@
+// The settings store filled from KSV.tpq and themes.tpq, item by item.
 #include "game/services/form_admin.h"
 #include "game/services/module_nouveau_themes.h"
 
