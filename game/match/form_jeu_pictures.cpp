@@ -1,5 +1,7 @@
 #include "game/match/form_jeu_pictures.h"
 
+#include "game/services/dessins.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -10,12 +12,6 @@ namespace {
 
 const QColor kOr(255, 206, 84);
 const QColor kTrait(255, 255, 255, 170);
-
-QPixmap transparent(QSize size) {
-    QPixmap p(size);
-    p.fill(Qt::transparent);
-    return p;
-}
 
 } // namespace
 
@@ -37,7 +33,7 @@ QPixmap fond(QSize size) {
 }
 
 QPixmap faceBouton(QSize size, QColor colour) {
-    QPixmap p = transparent(size);
+    QPixmap p = dessins::pictureTransparente(size);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
     QLinearGradient degrade(0, 0, 0, size.height());
@@ -50,7 +46,7 @@ QPixmap faceBouton(QSize size, QColor colour) {
 }
 
 QPixmap panneauTableau(QSize size) {
-    QPixmap p = transparent(size);
+    QPixmap p = dessins::pictureTransparente(size);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
     QLinearGradient degrade(0, 0, 0, size.height());
@@ -67,16 +63,7 @@ QPixmap retour(QSize size) {
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
     const double w = size.width(), h = size.height();
-    QPainterPath fleche;
-    fleche.moveTo(w * 0.22, h * 0.5);
-    fleche.lineTo(w * 0.50, h * 0.24);
-    fleche.lineTo(w * 0.50, h * 0.40);
-    fleche.lineTo(w * 0.78, h * 0.40);
-    fleche.lineTo(w * 0.78, h * 0.60);
-    fleche.lineTo(w * 0.50, h * 0.60);
-    fleche.lineTo(w * 0.50, h * 0.76);
-    fleche.closeSubpath();
-    g.fillPath(fleche, Qt::white);
+    g.fillPath(dessins::flecheRetour(QRectF(w * 0.22, h * 0.24, w * 0.56, h * 0.52)), Qt::white);
     return p;
 }
 
@@ -122,7 +109,7 @@ QPixmap fermer(QSize size) {
 }
 
 QPixmap tempello(QSize size, double degrees) {
-    QPixmap p = transparent(size);
+    QPixmap p = dessins::pictureTransparente(size);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
     const double w = size.width(), h = size.height();
@@ -148,7 +135,7 @@ QPixmap tempello(QSize size, double degrees) {
 }
 
 QPixmap coupe(QSize size) {
-    QPixmap p = transparent(size);
+    QPixmap p = dessins::pictureTransparente(size);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
     const double w = size.width(), h = size.height();
@@ -178,7 +165,7 @@ QPixmap coupe(QSize size) {
 }
 
 QPixmap connecteurs(QSize size, const std::vector<Branche> &branches) {
-    QPixmap p = transparent(size);
+    QPixmap p = dessins::pictureTransparente(size);
     QPainter g(&p);
     g.setPen(QPen(kTrait, 2, Qt::SolidLine, Qt::SquareCap));
     const int milieu = size.width() / 2;

@@ -1,5 +1,7 @@
 #include "game/services/form_score.h"
 
+#include "game/services/dessins.h"
+
 #include "game/setup/form_nombre_joueurs.h"
 #include "platform/screens.h"
 
@@ -45,13 +47,6 @@ QSize pixels(const QRect &twips)
     return {twipsToPixels(twips.width()), twipsToPixels(twips.height())};
 }
 
-QPixmap transparent(QSize size)
-{
-    QPixmap p(size);
-    p.fill(Qt::transparent);
-    return p;
-}
-
 // A warm band with a faint stave, behind the title.
 QPixmap bandPicture(QSize size)
 {
@@ -71,7 +66,7 @@ QPixmap bandPicture(QSize size)
 // One quaver, or two beamed ones.
 QPixmap notePicture(QSize size, bool beamed)
 {
-    QPixmap p = transparent(size);
+    QPixmap p = dessins::pictureTransparente(size);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
     g.setPen(Qt::NoPen);
@@ -113,7 +108,7 @@ QPixmap notePicture(QSize size, bool beamed)
 // A gold cup for the winners.
 QPixmap trophyPicture(QSize size)
 {
-    QPixmap p = transparent(size);
+    QPixmap p = dessins::pictureTransparente(size);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
     const qreal w = size.width();
@@ -146,7 +141,7 @@ QPixmap trophyPicture(QSize size)
 // The way back: an arrow and the word, on a warm button.
 QPixmap retourPicture(QSize size)
 {
-    QPixmap p = transparent(size);
+    QPixmap p = dessins::pictureTransparente(size);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
     const QRectF box = QRectF(p.rect()).adjusted(1, 1, -1, -1);
@@ -157,18 +152,7 @@ QPixmap retourPicture(QSize size)
     g.setBrush(fill);
     g.drawRoundedRect(box, 8, 8);
     const qreal h = size.height();
-    QPainterPath arrow;
-    arrow.moveTo(h * 0.15, h * 0.5);
-    arrow.lineTo(h * 0.45, h * 0.22);
-    arrow.lineTo(h * 0.45, h * 0.38);
-    arrow.lineTo(h * 0.7, h * 0.38);
-    arrow.lineTo(h * 0.7, h * 0.62);
-    arrow.lineTo(h * 0.45, h * 0.62);
-    arrow.lineTo(h * 0.45, h * 0.78);
-    arrow.closeSubpath();
-    g.setPen(Qt::NoPen);
-    g.setBrush(Qt::white);
-    g.drawPath(arrow);
+    g.fillPath(dessins::flecheRetour(QRectF(h * 0.15, h * 0.22, h * 0.55, h * 0.56)), Qt::white);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(static_cast<int>(h * 0.3));
     font.setBold(true);
