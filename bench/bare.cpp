@@ -4,7 +4,8 @@
 #include <QLabel>
 #include <QScreen>
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QApplication app(argc, argv);
     QLabel label;
     label.setAlignment(Qt::AlignCenter);

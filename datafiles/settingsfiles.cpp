@@ -12,8 +12,7 @@ platform::WriteResult writeRecord(const QString &path, const RecordWriter &recor
 // A number as the game prints it: a blank (or the minus sign) before, a blank after.
 QByteArray printed(long long value)
 {
-    return (value < 0 ? QByteArray("-") : QByteArray(" ")) + QByteArray::number(qAbs(value)) +
-           ' ';
+    return (value < 0 ? QByteArray("-") : QByteArray(" ")) + QByteArray::number(qAbs(value)) + ' ';
 }
 } // namespace
 

@@ -21,10 +21,12 @@ inline constexpr int kNombreEmplacements = 7;
 
 // The theme keys in file order; each also names its question program.
 inline constexpr std::array<const char *, kNombreThemes> kClesThemes = {
-    "compos", "visages", "organa", "lexique", "aigu1", "aigu2", "aigu3", "aigu4", "aigu5",
-    "aigu6", "aigu7", "grave1", "grave2", "grave3", "grave4", "grave5", "grave6", "grave7",
-    "ecoutes", "fichier_texte", "fichier_texte2", "fichier_texte3", "fichier_texte4",
-    "fichier_texte5", "fichier_texte6", "fichier_texte7"};
+    "compos",         "visages",        "organa",         "lexique",        "aigu1",
+    "aigu2",          "aigu3",          "aigu4",          "aigu5",          "aigu6",
+    "aigu7",          "grave1",         "grave2",         "grave3",         "grave4",
+    "grave5",         "grave6",         "grave7",         "ecoutes",        "fichier_texte",
+    "fichier_texte2", "fichier_texte3", "fichier_texte4", "fichier_texte5", "fichier_texte6",
+    "fichier_texte7"};
 
 // Slot 1 is fichier_texte.tpq, slot N fichier_texteN.tpq.
 QString fichierEmplacement(int slot);

@@ -4,7 +4,8 @@
 
 #include <QApplication>
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tempeljeu"));
     // The game ends by its own quit, which unloads every screen in order.

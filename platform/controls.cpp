@@ -38,7 +38,9 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
     QLabel::mouseReleaseEvent(event);
 }
 
-Image::Image(QWidget *parent, const QString &name) : Control<QLabel>(parent, name) {}
+Image::Image(QWidget *parent, const QString &name) : Control<QLabel>(parent, name)
+{
+}
 
 void Image::setPicture(const QPixmap &picture)
 {
@@ -78,7 +80,9 @@ void Image::mouseReleaseEvent(QMouseEvent *event)
     QLabel::mouseReleaseEvent(event);
 }
 
-Shape::Shape(QWidget *parent, const QString &name) : Control<QFrame>(parent, name) {}
+Shape::Shape(QWidget *parent, const QString &name) : Control<QFrame>(parent, name)
+{
+}
 
 PictureBox::PictureBox(QWidget *parent, const QString &name) : Control<QLabel>(parent, name)
 {

@@ -24,8 +24,7 @@ inline constexpr int vbDefault = 0;
 inline constexpr int vbCustom = 99;
 
 // What every control shares. W is the Qt widget it stands on.
-template <class W>
-class Control : public W {
+template <class W> class Control : public W {
 public:
     explicit Control(QWidget *parent, const QString &name) : W(parent)
     {

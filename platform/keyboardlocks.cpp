@@ -24,7 +24,8 @@ class X11KeyboardLocks : public KeyboardLocks {
 public:
     explicit X11KeyboardLocks(Display *display) : m_display(display) {}
 
-    std::optional<bool> isOn(LockKey key) override {
+    std::optional<bool> isOn(LockKey key) override
+    {
         if (key == LockKey::Scroll)
             return scrollLockIndicator();
         const unsigned mask = modifierMask(key);
@@ -34,7 +35,8 @@ public:
         return (state.locked_mods & mask) != 0;
     }
 
-    void setOn(LockKey key, bool on) override {
+    void setOn(LockKey key, bool on) override
+    {
         if (key == LockKey::Scroll) {
             const auto current = scrollLockIndicator();
             if (current && *current != on)
@@ -49,13 +51,15 @@ public:
     }
 
 private:
-    unsigned modifierMask(LockKey key) const {
+    unsigned modifierMask(LockKey key) const
+    {
         if (key == LockKey::Caps)
             return LockMask;
         return XkbKeysymToModifiers(m_display, XK_Num_Lock);
     }
 
-    std::optional<bool> scrollLockIndicator() const {
+    std::optional<bool> scrollLockIndicator() const
+    {
         const Atom name = XInternAtom(m_display, "Scroll Lock", True);
         int index = 0;
         Bool state = False;
@@ -66,7 +70,8 @@ private:
         return state != False;
     }
 
-    void pressScrollLock() {
+    void pressScrollLock()
+    {
         int eventBase = 0, errorBase = 0, major = 0, minor = 0;
         if (!XTestQueryExtension(m_display, &eventBase, &errorBase, &major, &minor))
             return;
@@ -81,7 +86,8 @@ private:
     Display *m_display;
 };
 
-std::unique_ptr<KeyboardLocks> makeSystemLocks() {
+std::unique_ptr<KeyboardLocks> makeSystemLocks()
+{
     if (auto *x11 =
             qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr) {
         if (Display *display = x11->display()) {
@@ -93,19 +99,24 @@ std::unique_ptr<KeyboardLocks> makeSystemLocks() {
     return std::make_unique<NoKeyboardLocks>();
 }
 
-std::unique_ptr<KeyboardLocks> &installed() {
+std::unique_ptr<KeyboardLocks> &installed()
+{
     static std::unique_ptr<KeyboardLocks> instance;
     return instance;
 }
 
 } // namespace
 
-KeyboardLocks &keyboardLocks() {
+KeyboardLocks &keyboardLocks()
+{
     if (!installed())
         installed() = makeSystemLocks();
     return *installed();
 }
 
-void setKeyboardLocks(std::unique_ptr<KeyboardLocks> locks) { installed() = std::move(locks); }
+void setKeyboardLocks(std::unique_ptr<KeyboardLocks> locks)
+{
+    installed() = std::move(locks);
+}
 
 } // namespace platform

@@ -24,9 +24,7 @@ int realBox(const QString &text, int style, const QString &title)
     default: break;
     }
     switch (style & 0x0F) {
-    case vbOKCancel:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        break;
+    case vbOKCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     case vbYesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;

@@ -47,12 +47,12 @@ bool isOwnProgram(const QString &path)
 {
     const QFileInfo info(path);
     const QString name = info.fileName();
-    if (name.compare(QLatin1String("Tempeljeu.exe"), Qt::CaseInsensitive) != 0
-        && name.compare(QLatin1String("Tempeljeu"), Qt::CaseInsensitive) != 0)
+    if (name.compare(QLatin1String("Tempeljeu.exe"), Qt::CaseInsensitive) != 0 &&
+        name.compare(QLatin1String("Tempeljeu"), Qt::CaseInsensitive) != 0)
         return false;
     const QString folder = comparablePath(info.absolutePath());
-    return folder == comparablePath(programFolder())
-           || folder == comparablePath(QCoreApplication::applicationDirPath());
+    return folder == comparablePath(programFolder()) ||
+           folder == comparablePath(QCoreApplication::applicationDirPath());
 }
 
 // The entry of a resource folder whose key is the wanted one.
@@ -71,9 +71,9 @@ QString findEntry(const QString &folder, const QString &wanted, QDir::Filters ki
 
 QString resourceKey(const QString &typeOrName)
 {
-    const bool digits = !typeOrName.isEmpty()
-                        && std::all_of(typeOrName.begin(), typeOrName.end(),
-                                       [](QChar c) { return c >= u'0' && c <= u'9'; });
+    const bool digits =
+        !typeOrName.isEmpty() && std::all_of(typeOrName.begin(), typeOrName.end(),
+                                             [](QChar c) { return c >= u'0' && c <= u'9'; });
     if (digits) {
         bool ok = false;
         const uint value = typeOrName.toUInt(&ok);

@@ -11,8 +11,8 @@ WriteResult writeWholeFile(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     const QString name = QFileInfo(path).fileName();
     if (!file.open(QIODevice::WriteOnly))
-        return WriteResult::failure(QStringLiteral("Impossible d'écrire le fichier %1 : %2")
-                                        .arg(name, file.errorString()));
+        return WriteResult::failure(
+            QStringLiteral("Impossible d'écrire le fichier %1 : %2").arg(name, file.errorString()));
     if (file.write(bytes) != bytes.size() || !file.commit())
         return WriteResult::failure(QStringLiteral("Impossible d'enregistrer le fichier %1 : %2")
                                         .arg(name, file.errorString()));

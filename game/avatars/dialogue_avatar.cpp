@@ -10,7 +10,8 @@
 
 namespace {
 
-QImage lirePremiereImage(const QString &chemin, const QSize &taille = {}) {
+QImage lirePremiereImage(const QString &chemin, const QSize &taille = {})
+{
     QImageReader lecteur(chemin);
     if (taille.isValid()) {
         const QSize origine = lecteur.size();
@@ -28,7 +29,8 @@ class VignetteGif : public QIconEngine {
 public:
     explicit VignetteGif(QString chemin) : m_chemin(std::move(chemin)) {}
 
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override {
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
         const QImage image = vignette(rect.size());
         if (image.isNull())
             return;
@@ -38,7 +40,8 @@ public:
         painter->drawImage(cible, image);
     }
 
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
         QPixmap p(size);
         p.fill(Qt::transparent);
         QPainter painter(&p);
@@ -52,7 +55,8 @@ public:
 
 private:
     // Decoded once, at the largest size a view of the dialog draws.
-    QImage vignette(const QSize &) {
+    QImage vignette(const QSize &)
+    {
         if (!m_lue) {
             m_lue = true;
             m_image = lirePremiereImage(m_chemin, QSize(kCoteVignette, kCoteVignette));
@@ -65,7 +69,8 @@ private:
     bool m_lue = false;
 };
 
-void appliquerVue(QFileDialog &dialogue, int commande) {
+void appliquerVue(QFileDialog &dialogue, int commande)
+{
     const bool details = commande == 28716;
     dialogue.setViewMode(details ? QFileDialog::Detail : QFileDialog::List);
     auto *liste = dialogue.findChild<QListView *>(QStringLiteral("listView"));
@@ -102,7 +107,8 @@ void appliquerVue(QFileDialog &dialogue, int commande) {
 
 } // namespace
 
-std::optional<QString> problemeCheminAvatar(const QString &chemin) {
+std::optional<QString> problemeCheminAvatar(const QString &chemin)
+{
     if (chemin.contains(u'\t'))
         return QStringLiteral("Le chemin « %1 » contient une tabulation, qui ne peut pas être "
                               "enregistrée. Choisissez un autre fichier.")
@@ -112,27 +118,31 @@ std::optional<QString> problemeCheminAvatar(const QString &chemin) {
     return std::nullopt;
 }
 
-bool nomAcceptable(const QString &nom) {
+bool nomAcceptable(const QString &nom)
+{
     return !nom.contains(u'\t') && !datafiles::textItemProblem(nom);
 }
 
-QPixmap premiereImage(const QString &chemin) {
+QPixmap premiereImage(const QString &chemin)
+{
     if (chemin.isEmpty())
         return {};
     return QPixmap::fromImage(lirePremiereImage(chemin));
 }
 
-QIcon IconesAvatars::icon(const QFileInfo &info) const {
+QIcon IconesAvatars::icon(const QFileInfo &info) const
+{
     if (info.isFile() && info.suffix().compare(QLatin1String("gif"), Qt::CaseInsensitive) == 0)
         return QIcon(new VignetteGif(info.absoluteFilePath()));
     return QFileIconProvider::icon(info);
 }
 
 void configurerDialogueAvatar(QFileDialog &dialogue, IconesAvatars &icones, const QString &dossier,
-                              int commande) {
+                              int commande)
+{
     // Our own dialog, not the desktop's: its file list is ours to set to the chosen view.
     dialogue.setOption(QFileDialog::DontUseNativeDialog);
-        dialogue.setOption(QFileDialog::ReadOnly);
+    dialogue.setOption(QFileDialog::ReadOnly);
     dialogue.setIconProvider(&icones);
     dialogue.setWindowTitle(QStringLiteral("Ouvrir"));
     dialogue.setWindowModality(Qt::ApplicationModal);
@@ -150,7 +160,8 @@ void configurerDialogueAvatar(QFileDialog &dialogue, IconesAvatars &icones, cons
     appliquerVue(dialogue, commande);
 }
 
-std::optional<QString> choisirFichierAvatar(QWidget *parent, const QString &dossier, int commande) {
+std::optional<QString> choisirFichierAvatar(QWidget *parent, const QString &dossier, int commande)
+{
     IconesAvatars icones; // outlives the dialog, which refers to it
     QFileDialog dialogue(parent);
     configurerDialogueAvatar(dialogue, icones, dossier, commande);

@@ -37,12 +37,14 @@ constexpr std::uint32_t kBlanc = 0xFFFFFF;
 
 const QString kInfoAvatar = QStringLiteral("Clique ici pour choisir un avatar");
 
-void placer(QWidget *w, const QRect &twips) {
+void placer(QWidget *w, const QRect &twips)
+{
     w->setGeometry(twipsToPixels(twips.x()), twipsToPixels(twips.y()), twipsToPixels(twips.width()),
                    twipsToPixels(twips.height()));
 }
 
-QFont arialGras() {
+QFont arialGras()
+{
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(13); // 9.75 points on the screens' 96 dots per inch
     f.setBold(true);
@@ -53,13 +55,15 @@ QFont arialGras() {
 class ValidateurNom : public QValidator {
 public:
     using QValidator::QValidator;
-    State validate(QString &input, int &) const override {
+    State validate(QString &input, int &) const override
+    {
         return nomAcceptable(input) ? Acceptable : Invalid;
     }
 };
 
 // The buttons' pictures: a blue arrow on a transparent ground, 32 x 32.
-QPixmap flecheBleue(bool versDroite) {
+QPixmap flecheBleue(bool versDroite)
+{
     QPixmap p(32, 32);
     p.fill(Qt::transparent);
     QPainter painter(&p);
@@ -90,8 +94,8 @@ Form_photos::Form_photos()
                                            "représenter"))),
       List1(new ListBox(this, "List1")),
       Label_nombre_joueurs(new Label(this, "Label_nombre_joueurs", "Label1")),
-      Image_suivant(new Image(this, "Image_suivant")),
-      Image_retour(new Image(this, "Image_retour")) {
+      Image_suivant(new Image(this, "Image_suivant")), Image_retour(new Image(this, "Image_retour"))
+{
     setClientSize(kLargeurEcran, kHauteurEcran);
     setAutoFillBackground(true);
     QPalette fond = palette();
@@ -169,7 +173,8 @@ Form_photos::Form_photos()
     connect(List1, &ListBox::Click, this, &Form_photos::List1_Click);
 }
 
-void Form_photos::Form_Load() {
+void Form_photos::Form_Load()
+{
     for (const VueDialogue &vue : kVuesDialogue) {
         List1->AddItem(QString::fromLatin1(vue.texte));
         List1->item(List1->ListCount() - 1)->setData(Qt::UserRole, vue.commande);
@@ -189,17 +194,20 @@ void Form_photos::Form_Load() {
     }
 }
 
-void Form_photos::List1_Click() {
+void Form_photos::List1_Click()
+{
     if (List1->ListIndex() > -1)
         DefinirVueFichiers(List1->item(List1->ListIndex())->data(Qt::UserRole).toInt());
 }
 
-void Form_photos::showEvent(QShowEvent *event) {
+void Form_photos::showEvent(QShowEvent *event)
+{
     Form::showEvent(event);
     afficherImages();
 }
 
-void Form_photos::afficherImages() {
+void Form_photos::afficherImages()
+{
     for (int p = 1; p <= kSlots; ++p) {
         if (Image_photo(p)->isHidden())
             continue;
@@ -212,7 +220,8 @@ void Form_photos::afficherImages() {
     }
 }
 
-void Form_photos::Image_photo_Click(int p) {
+void Form_photos::Image_photo_Click(int p)
+{
     const QString dossier = programPath(QStringLiteral("avatars"));
     const auto chemin = m_choixFichier ? m_choixFichier(this, dossier, m_vueFichiers)
                                        : choisirFichierAvatar(this, dossier, m_vueFichiers);
@@ -235,18 +244,26 @@ void Form_photos::Image_photo_Click(int p) {
     m_imageAffichee[p - 1] = *chemin;
 }
 
-void Form_photos::Image_suivant_Click() { Demarrer_premiere_manche(); }
+void Form_photos::Image_suivant_Click()
+{
+    Demarrer_premiere_manche();
+}
 
-void Form_photos::Image_retour_Click() {
+void Form_photos::Image_retour_Click()
+{
     if (auto *choix = Screens::ifLoaded<Form_nombre_joueurs>())
         choix->Label_score->setBackColor(kBlanc);
     Hide();
     Sauver_avatars();
 }
 
-Form_photos &form_photos() { return Screens::get<Form_photos>(); }
+Form_photos &form_photos()
+{
+    return Screens::get<Form_photos>();
+}
 
-void Sauver_avatars() {
+void Sauver_avatars()
+{
     const Form_photos &photos = form_photos();
     std::array<Participant, kNombreParticipants> participants;
     for (int p = 1; p <= kNombreParticipants; ++p)

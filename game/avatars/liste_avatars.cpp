@@ -2,14 +2,16 @@
 
 #include "datafiles/itemformat.h"
 
-std::array<Participant, kNombreParticipants> participantsInitiaux() {
+std::array<Participant, kNombreParticipants> participantsInitiaux()
+{
     std::array<Participant, kNombreParticipants> p;
     for (int k = 0; k < kNombreParticipants; ++k)
         p[k].nom = QStringLiteral("Joueur %1").arg(k + 1);
     return p;
 }
 
-std::vector<QString> lireListeAvatars(const QByteArray &contenu) {
+std::vector<QString> lireListeAvatars(const QByteArray &contenu)
+{
     const auto items = datafiles::readItems(contenu, 2 * kNombreParticipants);
     std::vector<QString> valeurs;
     valeurs.reserve(items.size());
@@ -26,15 +28,16 @@ std::vector<QString> lireListeAvatars(const QByteArray &contenu) {
 }
 
 void appliquerListeAvatars(const std::vector<QString> &valeurs,
-                           std::array<Participant, kNombreParticipants> &participants) {
+                           std::array<Participant, kNombreParticipants> &participants)
+{
     for (std::size_t i = 0; i < valeurs.size() && i < 2 * participants.size(); ++i) {
         Participant &p = participants[i / 2];
         (i % 2 == 0 ? p.nom : p.chemin_avatar) = valeurs[i];
     }
 }
 
-ContenuAvatars
-ecrireListeAvatars(const std::array<Participant, kNombreParticipants> &participants) {
+ContenuAvatars ecrireListeAvatars(const std::array<Participant, kNombreParticipants> &participants)
+{
     datafiles::RecordWriter record;
     for (const Participant &p : participants)
         record.text(p.nom).text(p.chemin_avatar);

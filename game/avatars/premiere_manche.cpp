@@ -9,7 +9,8 @@
 using namespace platform;
 
 namespace {
-void preparerJeu(const championship::PremiereManche &premiere) {
+void preparerJeu(const championship::PremiereManche &premiere)
+{
     // The first touch creates the game screen and runs its load before these writes.
     Form_jeu &jeu = form_jeu();
     const Form_photos &photos = form_photos();
@@ -39,7 +40,8 @@ void preparerJeu(const championship::PremiereManche &premiere) {
 }
 } // namespace
 
-void Demarrer_premiere_manche() {
+void Demarrer_premiere_manche()
+{
     const QString nombre = form_photos().Label_nombre_joueurs->Caption();
     if (const auto premiere = championship::premiereManche(nombre))
         preparerJeu(*premiere);

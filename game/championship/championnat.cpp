@@ -6,7 +6,8 @@
 
 using championship::Placement;
 
-void Preparer_manche() {
+void Preparer_manche()
+{
     Form_jeu &jeu = form_jeu();
     const auto placements = championship::joueursDeLaManche(jeu.Label_nombre_joueurs->Caption(),
                                                             jeu.Label_manche->Caption());
@@ -30,7 +31,8 @@ void Preparer_manche() {
 }
 
 namespace {
-void vainqueur(int slot) {
+void vainqueur(int slot)
+{
     Form_jeu &jeu = form_jeu();
     const QString nom = jeu.Label_nom_joueur(slot)->Caption();
     jeu.Label_nom_vainqueur->setCaption(nom);
@@ -42,13 +44,23 @@ void vainqueur(int slot) {
 }
 } // namespace
 
-void Vainqueur_joueur1() { vainqueur(1); }
+void Vainqueur_joueur1()
+{
+    vainqueur(1);
+}
 
-void Vainqueur_joueur2() { vainqueur(2); }
+void Vainqueur_joueur2()
+{
+    vainqueur(2);
+}
 
-void Vainqueur_joueur3() { vainqueur(3); }
+void Vainqueur_joueur3()
+{
+    vainqueur(3);
+}
 
-void Annoncer_vainqueur() {
+void Annoncer_vainqueur()
+{
     Form_jeu &jeu = form_jeu();
     for (int slot = 1; slot <= 3; ++slot)
         jeu.Label_faux(slot)->setVisible(false);

@@ -13,7 +13,8 @@ struct Arbre {
     int matches() const { return trois ? (participants - 1) / 2 : participants - 1; }
 };
 
-std::optional<Arbre> arbreDe(const QString &count) {
+std::optional<Arbre> arbreDe(const QString &count)
+{
     static const std::vector<std::pair<QString, Arbre>> arbres = {
         {QStringLiteral("4"), {4, false}},   {QStringLiteral("8"), {8, false}},
         {QStringLiteral("16"), {16, false}}, {QStringLiteral("32"), {32, false}},
@@ -27,7 +28,8 @@ std::optional<Arbre> arbreDe(const QString &count) {
 }
 
 // The match number of `code` in the tree, when the code belongs to it.
-std::optional<int> numeroDans(const Arbre &arbre, const QString &code) {
+std::optional<int> numeroDans(const Arbre &arbre, const QString &code)
+{
     const std::optional<int> n = arbre.trois ? rangTrois(code) : numeroDuel(code);
     if (n && *n <= arbre.matches())
         return n;
@@ -35,7 +37,8 @@ std::optional<int> numeroDans(const Arbre &arbre, const QString &code) {
 }
 
 // A position of the tree: a participant's leaf above the last match, else a match's case.
-Source sourceDe(const Arbre &arbre, int position) {
+Source sourceDe(const Arbre &arbre, int position)
+{
     const int m = arbre.matches();
     if (position > m) {
         const int participant =
@@ -45,7 +48,8 @@ Source sourceDe(const Arbre &arbre, int position) {
     return {0, arbre.trois ? codeTrois(position) : codeDuel(position)};
 }
 
-QStringList build(QString (*code)(int), int from, int to) {
+QStringList build(QString (*code)(int), int from, int to)
+{
     QStringList list;
     for (int k = from; k <= to; ++k)
         list << code(k);
@@ -54,11 +58,18 @@ QStringList build(QString (*code)(int), int from, int to) {
 
 } // namespace
 
-QString codeDuel(int number) { return QStringLiteral("2_%1").arg(number); }
+QString codeDuel(int number)
+{
+    return QStringLiteral("2_%1").arg(number);
+}
 
-QString codeTrois(int rank) { return QStringLiteral("3") + QChar(u'A' + rank - 1); }
+QString codeTrois(int rank)
+{
+    return QStringLiteral("3") + QChar(u'A' + rank - 1);
+}
 
-std::optional<int> numeroDuel(const QString &code) {
+std::optional<int> numeroDuel(const QString &code)
+{
     for (int k = 1; k <= kMaxDuel; ++k) {
         if (code == codeDuel(k))
             return k;
@@ -66,7 +77,8 @@ std::optional<int> numeroDuel(const QString &code) {
     return std::nullopt;
 }
 
-std::optional<int> rangTrois(const QString &code) {
+std::optional<int> rangTrois(const QString &code)
+{
     for (int r = 1; r <= kMaxRang; ++r) {
         if (code == codeTrois(r))
             return r;
@@ -74,17 +86,20 @@ std::optional<int> rangTrois(const QString &code) {
     return std::nullopt;
 }
 
-const QStringList &codesCasesDuels() {
+const QStringList &codesCasesDuels()
+{
     static const QStringList codes = build(codeDuel, 2, kMaxDuel);
     return codes;
 }
 
-const QStringList &codesCasesTrois() {
+const QStringList &codesCasesTrois()
+{
     static const QStringList codes = build(codeTrois, 2, kMaxRang);
     return codes;
 }
 
-std::optional<std::vector<Placement>> joueursDeLaManche(const QString &count, const QString &code) {
+std::optional<std::vector<Placement>> joueursDeLaManche(const QString &count, const QString &code)
+{
     // The single matches load the same participants whatever the code.
     if (count == QLatin1String("1"))
         return std::vector<Placement>{{2, {1, {}}}};
@@ -107,7 +122,8 @@ std::optional<std::vector<Placement>> joueursDeLaManche(const QString &count, co
     return std::vector<Placement>{{1, sourceDe(*arbre, 2 * *k + 1)}, {2, sourceDe(*arbre, 2 * *k)}};
 }
 
-bool caseDuVainqueur(const QString &count, const QString &code) {
+bool caseDuVainqueur(const QString &count, const QString &code)
+{
     const std::optional<Arbre> arbre = arbreDe(count);
     if (!arbre)
         return false;
@@ -115,7 +131,8 @@ bool caseDuVainqueur(const QString &count, const QString &code) {
     return k && *k >= 2;
 }
 
-Annonce annonceApres(const QString &code) {
+Annonce annonceApres(const QString &code)
+{
     if (const std::optional<int> k = numeroDuel(code)) {
         if (*k == 1)
             return {code, false, true};
@@ -129,7 +146,8 @@ Annonce annonceApres(const QString &code) {
     return {code, false, false};
 }
 
-std::optional<PremiereManche> premiereManche(const QString &count) {
+std::optional<PremiereManche> premiereManche(const QString &count)
+{
     PremiereManche p;
     p.nombre = count;
     if (count == QLatin1String("1")) {

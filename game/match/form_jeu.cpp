@@ -28,13 +28,18 @@ constexpr std::uint32_t kCase = 0xFAF4EE;
 constexpr std::uint32_t kNuit = 0x4E2614;
 constexpr std::uint32_t kTexteCase = 0x40201A;
 
-QSize pixels(const Rect &r) { return {twipsToPixels(r.width), twipsToPixels(r.height)}; }
+QSize pixels(const Rect &r)
+{
+    return {twipsToPixels(r.width), twipsToPixels(r.height)};
+}
 
-template <class C> void place(C *control, const Rect &r) {
+template <class C> void place(C *control, const Rect &r)
+{
     control->Move(r.left, r.top, r.width, r.height);
 }
 
-void police(QWidget *w, double points, bool bold) {
+void police(QWidget *w, double points, bool bold)
+{
     QFont f(QStringLiteral("Arial"));
     f.setPointSizeF(points);
     f.setBold(bold);
@@ -42,7 +47,8 @@ void police(QWidget *w, double points, bool bold) {
 }
 
 Label *etiquette(QWidget *parent, const char *name, const QString &caption, const Rect &r,
-                 double points, std::uint32_t fore, Qt::Alignment align = Qt::AlignCenter) {
+                 double points, std::uint32_t fore, Qt::Alignment align = Qt::AlignCenter)
+{
     auto *l = new Label(parent, QString::fromLatin1(name), caption);
     place(l, r);
     police(l, points, true);
@@ -52,13 +58,15 @@ Label *etiquette(QWidget *parent, const char *name, const QString &caption, cons
 }
 
 // A hidden label that only carries a piece of the match state.
-Label *etat(QWidget *parent, const char *name, const QString &caption = {}) {
+Label *etat(QWidget *parent, const char *name, const QString &caption = {})
+{
     auto *l = new Label(parent, QString::fromLatin1(name), caption);
     l->setVisible(false);
     return l;
 }
 
-platform::Image *image(QWidget *parent, const char *name, const Rect &r, const QPixmap &picture) {
+platform::Image *image(QWidget *parent, const char *name, const Rect &r, const QPixmap &picture)
+{
     auto *i = new platform::Image(parent, QString::fromLatin1(name));
     i->setStretch(true);
     place(i, r);
@@ -66,10 +74,14 @@ platform::Image *image(QWidget *parent, const char *name, const Rect &r, const Q
     return i;
 }
 
-Rect decale(const Rect &r, int dx) { return {r.left + dx, r.top, r.width, r.height}; }
+Rect decale(const Rect &r, int dx)
+{
+    return {r.left + dx, r.top, r.width, r.height};
+}
 
 // The column of duel case k: 0 for "2_16".."2_31" on the left, 3 for "2_2" and "2_3".
-int colonneDuel(int k) {
+int colonneDuel(int k)
+{
     int colonne = 0;
     while ((1 << (4 - colonne)) > k)
         ++colonne;
@@ -78,14 +90,16 @@ int colonneDuel(int k) {
 
 // Centre of duel case k, in twips from the table panel's top: each column's case stands
 // halfway beside the two that feed it.
-int centreDuel(int k) {
+int centreDuel(int k)
+{
     const int colonne = colonneDuel(k);
     const int index = (1 << (5 - colonne)) - 1 - k; // from the top of its column
     return jeu_layout::kDuelTop + (2 * index + 1) * jeu_layout::kDuelUnit * (1 << colonne) / 2;
 }
 
 // Top of case of threes of rank r ("3B" = 2 .. "3M" = 13).
-int hautTrois(int r) {
+int hautTrois(int r)
+{
     using namespace jeu_layout;
     if (r >= 5) {
         const int index = 13 - r;
@@ -94,11 +108,15 @@ int hautTrois(int r) {
     return kTroisTop + (4 - r) * kTroisGroupe + kTroisRang;
 }
 
-int centreTrois(int r) { return hautTrois(r) + jeu_layout::kTroisCaseHeight / 2; }
+int centreTrois(int r)
+{
+    return hautTrois(r) + jeu_layout::kTroisCaseHeight / 2;
+}
 
 } // namespace
 
-Form_jeu::Form_jeu() : Form(QString::fromLatin1(formName)) {
+Form_jeu::Form_jeu() : Form(QString::fromLatin1(formName))
+{
     using namespace jeu_layout;
     setClientSize(kWidth, kHeight);
     setPicture(jeu_pictures::fond(size()));
@@ -155,7 +173,8 @@ Form_jeu::Form_jeu() : Form(QString::fromLatin1(formName)) {
 
 Form_jeu::~Form_jeu() = default;
 
-void Form_jeu::creerJoueurs() {
+void Form_jeu::creerJoueurs()
+{
     using namespace jeu_layout;
     static const char *const noms[3] = {"Label_nom_joueur1", "Label_nom_joueur2",
                                         "Label_nom_joueur3"};
@@ -217,7 +236,8 @@ void Form_jeu::creerJoueurs() {
     }
 }
 
-void Form_jeu::creerPanneauQuestion() {
+void Form_jeu::creerPanneauQuestion()
+{
     using namespace jeu_layout;
     Picture_jeu = new PictureBox(this, QStringLiteral("Picture_jeu"));
     place(Picture_jeu, kCentre);
@@ -249,7 +269,8 @@ void Form_jeu::creerPanneauQuestion() {
     place(Image_question, kImageQuestion);
 }
 
-void Form_jeu::creerMeilleursScores() {
+void Form_jeu::creerMeilleursScores()
+{
     using namespace jeu_layout;
     Picture_vainqueurs1 = new PictureBox(this, QStringLiteral("Picture_vainqueurs1"));
     place(Picture_vainqueurs1, kMeilleursScores);
@@ -275,7 +296,8 @@ void Form_jeu::creerMeilleursScores() {
     txtScore->setVisible(false);
 }
 
-void Form_jeu::creerBoutons() {
+void Form_jeu::creerBoutons()
+{
     using namespace jeu_layout;
     auto bouton = [this](const char *imageName, const char *labelName, const QString &caption,
                          const Rect &r, QColor colour, platform::Image *&face, Label *&label) {
@@ -317,7 +339,8 @@ void Form_jeu::creerBoutons() {
                             jeu_pictures::tempello(pixels(kTempello), 24));
 }
 
-void Form_jeu::creerCase(QWidget *panel, const QString &code, const Rect &where, double points) {
+void Form_jeu::creerCase(QWidget *panel, const QString &code, const Rect &where, double points)
+{
     auto *photo = new AnimatedPicture(panel, QStringLiteral("Photo_vainqueur_") + code);
     // The table shows names only: the avatar is carried from match to match, not drawn.
     photo->setVisible(false);
@@ -333,7 +356,8 @@ void Form_jeu::creerCase(QWidget *panel, const QString &code, const Rect &where,
     m_casesPhotos.emplace(code, photo);
 }
 
-void Form_jeu::creerTableauDuels() {
+void Form_jeu::creerTableauDuels()
+{
     using namespace jeu_layout;
     Picture_vainqueurs2 = new PictureBox(this, QStringLiteral("Picture_vainqueurs2"));
     place(Picture_vainqueurs2, kCentre);
@@ -377,7 +401,8 @@ void Form_jeu::creerTableauDuels() {
     }
 }
 
-void Form_jeu::creerTableauTrois() {
+void Form_jeu::creerTableauTrois()
+{
     using namespace jeu_layout;
     Picture_vainqueurs3 = new PictureBox(this, QStringLiteral("Picture_vainqueurs3"));
     place(Picture_vainqueurs3, kCentre);
@@ -416,48 +441,58 @@ void Form_jeu::creerTableauTrois() {
     }
 }
 
-Label *Form_jeu::Label_nom_joueur(int slot) const {
+Label *Form_jeu::Label_nom_joueur(int slot) const
+{
     return std::array{Label_nom_joueur1, Label_nom_joueur2, Label_nom_joueur3}.at(slot - 1);
 }
 
-AnimatedPicture *Form_jeu::Image(int slot) const {
+AnimatedPicture *Form_jeu::Image(int slot) const
+{
     return std::array{Image1, Image2, Image3}.at(slot - 1);
 }
 
-Label *Form_jeu::Label_score(int slot) const {
+Label *Form_jeu::Label_score(int slot) const
+{
     return std::array{Label_score1, Label_score2, Label_score3}.at(slot - 1);
 }
 
-Label *Form_jeu::Label_faux(int slot) const {
+Label *Form_jeu::Label_faux(int slot) const
+{
     return std::array{Label_faux1, Label_faux2, Label_faux3}.at(slot - 1);
 }
 
-const std::array<Label *, 4> &Form_jeu::Label_aide(int slot) const {
+const std::array<Label *, 4> &Form_jeu::Label_aide(int slot) const
+{
     return slot == 1 ? Label_aide1 : (slot == 2 ? Label_aide2 : Label_aide3);
 }
 
-Label *Form_jeu::Label_vainqueur_(const QString &code) const {
+Label *Form_jeu::Label_vainqueur_(const QString &code) const
+{
     const auto it = m_casesNoms.find(code);
     return it == m_casesNoms.end() ? nullptr : it->second;
 }
 
-AnimatedPicture *Form_jeu::Photo_vainqueur_(const QString &code) const {
+AnimatedPicture *Form_jeu::Photo_vainqueur_(const QString &code) const
+{
     const auto it = m_casesPhotos.find(code);
     return it == m_casesPhotos.end() ? nullptr : it->second;
 }
 
-HighScoreList &Form_jeu::meilleursScores() {
+HighScoreList &Form_jeu::meilleursScores()
+{
     if (!m_meilleursScores)
         m_meilleursScores = std::make_unique<HighScoreList>();
     return *m_meilleursScores;
 }
 
-bool Form_jeu::focusNextPrevChild(bool) {
+bool Form_jeu::focusNextPrevChild(bool)
+{
     // The avatar screen lies beneath: Tab must not carry the keys into its name boxes.
     return true;
 }
 
-void Form_jeu::Form_Load() {
+void Form_jeu::Form_Load()
+{
     centre();
 
     HighScoreList &scores = meilleursScores();
@@ -516,6 +551,12 @@ void Form_jeu::Form_Load() {
     }
 }
 
-Form_jeu &form_jeu() { return Screens::get<Form_jeu>(); }
+Form_jeu &form_jeu()
+{
+    return Screens::get<Form_jeu>();
+}
 
-void registerForm_jeu() { Screens::registerForm<Form_jeu>(); }
+void registerForm_jeu()
+{
+    Screens::registerForm<Form_jeu>();
+}

@@ -15,7 +15,8 @@ const QColor kTrait(255, 255, 255, 170);
 
 } // namespace
 
-QPixmap fond(QSize size) {
+QPixmap fond(QSize size)
+{
     QPixmap p(size);
     QPainter g(&p);
     QLinearGradient degrade(0, 0, 0, size.height());
@@ -32,7 +33,8 @@ QPixmap fond(QSize size) {
     return p;
 }
 
-QPixmap faceBouton(QSize size, QColor colour) {
+QPixmap faceBouton(QSize size, QColor colour)
+{
     QPixmap p = dessins::pictureTransparente(size);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
@@ -45,7 +47,8 @@ QPixmap faceBouton(QSize size, QColor colour) {
     return p;
 }
 
-QPixmap panneauTableau(QSize size) {
+QPixmap panneauTableau(QSize size)
+{
     QPixmap p = dessins::pictureTransparente(size);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
@@ -58,7 +61,8 @@ QPixmap panneauTableau(QSize size) {
     return p;
 }
 
-QPixmap retour(QSize size) {
+QPixmap retour(QSize size)
+{
     QPixmap p = faceBouton(size, QColor(90, 100, 120));
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
@@ -67,7 +71,8 @@ QPixmap retour(QSize size) {
     return p;
 }
 
-QPixmap meilleursScores(QSize size) {
+QPixmap meilleursScores(QSize size)
+{
     QPixmap p = faceBouton(size, QColor(170, 120, 20));
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
@@ -81,7 +86,8 @@ QPixmap meilleursScores(QSize size) {
     return p;
 }
 
-QPixmap manette(QSize size) {
+QPixmap manette(QSize size)
+{
     QPixmap p = faceBouton(size, QColor(60, 120, 90));
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
@@ -97,7 +103,8 @@ QPixmap manette(QSize size) {
     return p;
 }
 
-QPixmap fermer(QSize size) {
+QPixmap fermer(QSize size)
+{
     QPixmap p = faceBouton(size, QColor(160, 50, 50));
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
@@ -108,7 +115,8 @@ QPixmap fermer(QSize size) {
     return p;
 }
 
-QPixmap tempello(QSize size, double degrees) {
+QPixmap tempello(QSize size, double degrees)
+{
     QPixmap p = dessins::pictureTransparente(size);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
@@ -134,7 +142,8 @@ QPixmap tempello(QSize size, double degrees) {
     return p;
 }
 
-QPixmap coupe(QSize size) {
+QPixmap coupe(QSize size)
+{
     QPixmap p = dessins::pictureTransparente(size);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
@@ -164,7 +173,8 @@ QPixmap coupe(QSize size) {
     return p;
 }
 
-QPixmap connecteurs(QSize size, const std::vector<Branche> &branches) {
+QPixmap connecteurs(QSize size, const std::vector<Branche> &branches)
+{
     QPixmap p = dessins::pictureTransparente(size);
     QPainter g(&p);
     g.setPen(QPen(kTrait, 2, Qt::SolidLine, Qt::SquareCap));

@@ -46,8 +46,7 @@ QPixmap ResPicture::LoadResPicture(const QString &ResType, const QString &ID)
         throw platform::NumberedError(
             kResourceNotFound,
             QStringLiteral("The resource cannot be loaded. GetLastError: %1").arg(read.lastError));
-    case platform::ResourceRead::Found:
-        break;
+    case platform::ResourceRead::Found: break;
     }
     QPixmap picture;
     if (!picture.loadFromData(read.bytes))

@@ -2,7 +2,8 @@
 
 #include <array>
 
-std::optional<Jeu> jeuChoisi(const MarquesChoix &m) {
+std::optional<Jeu> jeuChoisi(const MarquesChoix &m)
+{
     if (m.score)
         return m.minutes ? Jeu::Score2Minutes : Jeu::Score20Questions;
     const std::array<std::pair<bool, Jeu>, 9> ordre = {{
@@ -23,30 +24,25 @@ std::optional<Jeu> jeuChoisi(const MarquesChoix &m) {
     return std::nullopt;
 }
 
-bool estJeuScore(Jeu jeu) { return jeu == Jeu::Score2Minutes || jeu == Jeu::Score20Questions; }
+bool estJeuScore(Jeu jeu)
+{
+    return jeu == Jeu::Score2Minutes || jeu == Jeu::Score20Questions;
+}
 
-int nombreParticipants(Jeu jeu) {
+int nombreParticipants(Jeu jeu)
+{
     switch (jeu) {
     case Jeu::Score2Minutes:
     case Jeu::Score20Questions:
-    case Jeu::UnJoueur:
-        return 1;
-    case Jeu::DeuxJoueurs:
-        return 2;
-    case Jeu::TroisJoueurs:
-        return 3;
-    case Jeu::QuatreJoueurs:
-        return 4;
-    case Jeu::HuitJoueurs:
-        return 8;
-    case Jeu::NeufJoueurs:
-        return 9;
-    case Jeu::SeizeJoueurs:
-        return 16;
-    case Jeu::VingtSeptJoueurs:
-        return 27;
-    case Jeu::TrenteDeuxJoueurs:
-        return 32;
+    case Jeu::UnJoueur: return 1;
+    case Jeu::DeuxJoueurs: return 2;
+    case Jeu::TroisJoueurs: return 3;
+    case Jeu::QuatreJoueurs: return 4;
+    case Jeu::HuitJoueurs: return 8;
+    case Jeu::NeufJoueurs: return 9;
+    case Jeu::SeizeJoueurs: return 16;
+    case Jeu::VingtSeptJoueurs: return 27;
+    case Jeu::TrenteDeuxJoueurs: return 32;
     }
     return 1;
 }
@@ -80,7 +76,8 @@ constexpr int kHautImageDeuxiemeLigneSerree = 100;
 constexpr QPoint kDecalageNom{90, 1260};
 } // namespace
 
-std::optional<DispositionAvatars> dispositionAvatars(int participants) {
+std::optional<DispositionAvatars> dispositionAvatars(int participants)
+{
     for (const Ligne &l : kDispositions) {
         if (l.n != participants)
             continue;
@@ -100,7 +97,8 @@ std::optional<DispositionAvatars> dispositionAvatars(int participants) {
     return std::nullopt;
 }
 
-PlaceEmplacement placeEmplacement(const DispositionAvatars &d, int k) {
+PlaceEmplacement placeEmplacement(const DispositionAvatars &d, int k)
+{
     const int colonne = (k - 1) % d.colonnes;
     const int ligne = (k - 1) / d.colonnes;
     PlaceEmplacement p;
@@ -112,7 +110,8 @@ PlaceEmplacement placeEmplacement(const DispositionAvatars &d, int k) {
     return p;
 }
 
-std::optional<ReglesScore> reglesScore(Jeu jeu) {
+std::optional<ReglesScore> reglesScore(Jeu jeu)
+{
     if (jeu == Jeu::Score2Minutes)
         return ReglesScore{"temps", {}, "120", "1", "1"};
     if (jeu == Jeu::Score20Questions)

@@ -13,7 +13,8 @@ constexpr FondEcran kFonds[] = {
 };
 } // namespace
 
-QString nomFondEcran(int largeur, int hauteur) {
+QString nomFondEcran(int largeur, int hauteur)
+{
     for (const FondEcran &f : kFonds) {
         if (f.largeur == largeur && f.hauteur == hauteur)
             return QString::fromLatin1(f.nom);

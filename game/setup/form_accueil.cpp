@@ -24,7 +24,8 @@ constexpr int kHauteur = 9000;
 constexpr int kSeconde = 1000;
 } // namespace
 
-QPixmap imageDuJeu(const QString &nom) {
+QPixmap imageDuJeu(const QString &nom)
+{
     // A missing picture never stops the game: the screen shows without it.
     try {
         ResPicture reader;
@@ -35,12 +36,14 @@ QPixmap imageDuJeu(const QString &nom) {
     }
 }
 
-QSize Resolution_ecran() {
+QSize Resolution_ecran()
+{
     const QScreen *ecran = QGuiApplication::primaryScreen();
     return ecran ? ecran->geometry().size() : QSize();
 }
 
-void Numlock() {
+void Numlock()
+{
     KeyboardLocks &locks = keyboardLocks();
     if (locks.isOn(LockKey::Num) == false)
         locks.setOn(LockKey::Num, true);
@@ -52,8 +55,8 @@ void Numlock() {
 
 Form_accueil::Form_accueil()
     : Form(QString::fromLatin1(formName)), Timer1(new Timer(this, "Timer1", kSeconde, true)),
-      Label_timer(new Label(this, "Label_timer", "2")),
-      Shape_score(new Shape(this, "Shape_score")) {
+      Label_timer(new Label(this, "Label_timer", "2")), Shape_score(new Shape(this, "Shape_score"))
+{
     setClientSize(kLargeur, kHauteur);
     Label_timer->Move(3660, 3510, 1155, 435);
     Label_timer->setVisible(false);
@@ -65,7 +68,8 @@ Form_accueil::Form_accueil()
     connect(Timer1, &Timer::Tick, this, &Form_accueil::Timer1_Timer);
 }
 
-void Form_accueil::Form_Load() {
+void Form_accueil::Form_Load()
+{
     Form_fond &fond = form_fond();
     const QSize ecran = Resolution_ecran();
     if (const QString nom = nomFondEcran(ecran.width(), ecran.height()); !nom.isEmpty())
@@ -80,7 +84,8 @@ void Form_accueil::Form_Load() {
     m_sonEnAttente = form_admin().Check_musique->Value() == 1;
 }
 
-void Form_accueil::paintEvent(QPaintEvent *event) {
+void Form_accueil::paintEvent(QPaintEvent *event)
+{
     Form::paintEvent(event);
     if (m_sonEnAttente) {
         m_sonEnAttente = false;
@@ -88,14 +93,16 @@ void Form_accueil::paintEvent(QPaintEvent *event) {
     }
 }
 
-void Form_accueil::jouerSonAccueil() {
+void Form_accueil::jouerSonAccueil()
+{
     if (auto *bruitage = Screens::get(QStringLiteral("Form_bruitage"))) {
         if (auto *accueil = bruitage->findChild<CommandButton *>(QStringLiteral("Command_accueil")))
             accueil->setValue(true);
     }
 }
 
-void Form_accueil::Timer1_Timer() {
+void Form_accueil::Timer1_Timer()
+{
     const int reste = Label_timer->Caption().toInt() - 1;
     Label_timer->setCaption(QString::number(reste));
     if (reste == 1)
@@ -104,4 +111,7 @@ void Form_accueil::Timer1_Timer() {
         form_nombre_joueurs().Show();
 }
 
-Form_accueil &form_accueil() { return Screens::get<Form_accueil>(); }
+Form_accueil &form_accueil()
+{
+    return Screens::get<Form_accueil>();
+}

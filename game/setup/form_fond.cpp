@@ -10,7 +10,8 @@
 
 using namespace platform;
 
-Form_fond::Form_fond() : Form(QString::fromLatin1(formName)) {
+Form_fond::Form_fond() : Form(QString::fromLatin1(formName))
+{
     setWindowFlag(Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Tempeljeu"));
     // Painted, not a palette colour: the screens shown inside must not inherit black.
@@ -18,7 +19,8 @@ Form_fond::Form_fond() : Form(QString::fromLatin1(formName)) {
     Form::setHostWindow(this);
 }
 
-void Form_fond::afficherPleinEcran() {
+void Form_fond::afficherPleinEcran()
+{
     // Without a window manager a full-screen request alone leaves the window small.
     if (const QScreen *ecran = QGuiApplication::primaryScreen())
         setGeometry(ecran->geometry());
@@ -26,17 +28,22 @@ void Form_fond::afficherPleinEcran() {
     raise();
 }
 
-void Form_fond::paintEvent(QPaintEvent *) {
+void Form_fond::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     if (!Picture().isNull())
         painter.drawPixmap(0, 0, Picture());
 }
 
-void Form_fond::closeEvent(QCloseEvent *event) {
+void Form_fond::closeEvent(QCloseEvent *event)
+{
     // Closing the game by the window system ends it as its own quit does.
     event->ignore();
     quitterLeJeu();
 }
 
-Form_fond &form_fond() { return Screens::get<Form_fond>(); }
+Form_fond &form_fond()
+{
+    return Screens::get<Form_fond>();
+}

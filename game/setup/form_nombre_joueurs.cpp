@@ -28,14 +28,16 @@ constexpr const char *kEcransAQuitter[] = {
 };
 
 // Font sizes of the screen, in pixels at 96 dots per inch.
-QFont policeGras(const QString &famille, int pixels) {
+QFont policeGras(const QString &famille, int pixels)
+{
     QFont f(famille);
     f.setPixelSize(pixels);
     f.setBold(true);
     return f;
 }
 
-QGroupBox *cadre(QWidget *parent, const QString &titre, const QRect &twips) {
+QGroupBox *cadre(QWidget *parent, const QString &titre, const QRect &twips)
+{
     auto *box = new QGroupBox(titre, parent);
     box->setGeometry(twipsToPixels(twips.x()), twipsToPixels(twips.y()),
                      twipsToPixels(twips.width()), twipsToPixels(twips.height()));
@@ -49,7 +51,8 @@ QGroupBox *cadre(QWidget *parent, const QString &titre, const QRect &twips) {
     return box;
 }
 
-Label *entree(QWidget *parent, const char *nom, const QString &texte, const QRect &twips) {
+Label *entree(QWidget *parent, const char *nom, const QString &texte, const QRect &twips)
+{
     auto *label = new Label(parent, QString::fromLatin1(nom), texte);
     label->Move(twips.x(), twips.y(), twips.width(), twips.height());
     label->setWordWrap(false);
@@ -63,7 +66,8 @@ Label *entree(QWidget *parent, const char *nom, const QString &texte, const QRec
 }
 
 // The quit picture: a red disc with a white cross.
-QPixmap imageQuitter() {
+QPixmap imageQuitter()
+{
     QPixmap p(40, 40);
     p.fill(Qt::transparent);
     QPainter painter(&p);
@@ -79,7 +83,8 @@ QPixmap imageQuitter() {
 
 } // namespace
 
-Form_nombre_joueurs::Form_nombre_joueurs() : Form(QString::fromLatin1(formName)) {
+Form_nombre_joueurs::Form_nombre_joueurs() : Form(QString::fromLatin1(formName))
+{
     setClientSize(kLargeur, kHauteur);
     setAutoFillBackground(true);
     QPalette fond = palette();
@@ -158,12 +163,14 @@ Form_nombre_joueurs::Form_nombre_joueurs() : Form(QString::fromLatin1(formName))
     connect(Image_quitter, &Image::Click, this, &Form_nombre_joueurs::Image_quitter_Click);
 }
 
-std::array<Label *, 9> Form_nombre_joueurs::labelsNombre() const {
+std::array<Label *, 9> Form_nombre_joueurs::labelsNombre() const
+{
     return {Label_1_joueur,   Label_2_joueurs, Label_4_joueurs, Label_8_joueurs, Label_16_joueurs,
             Label_32_joueurs, Label_3_joueurs, Label_9_joueurs, Label_27_joueurs};
 }
 
-void Form_nombre_joueurs::Form_Load() {
+void Form_nombre_joueurs::Form_Load()
+{
     centre();
     form_admin().Command_initialisation->setValue(true);
     setPicture(imageDuJeu(QStringLiteral("accueil2phylacteres")));
@@ -174,7 +181,8 @@ void Form_nombre_joueurs::Form_Load() {
         startProgram(QStringLiteral("Tempelgestion"));
 }
 
-void Form_nombre_joueurs::Label_nombre_Click(Label *choisi) {
+void Form_nombre_joueurs::Label_nombre_Click(Label *choisi)
+{
     Label_score_oui_non->setCaption(QStringLiteral("non"));
     Label_minutes->setAppearance(0);
     Label_score->setAppearance(0);
@@ -188,7 +196,8 @@ void Form_nombre_joueurs::Label_nombre_Click(Label *choisi) {
     Preparer_choix_joueurs();
 }
 
-void Form_nombre_joueurs::Label_minutes_Click() {
+void Form_nombre_joueurs::Label_minutes_Click()
+{
     Label_score_oui_non->setCaption(QStringLiteral("oui"));
     Label_score->setBackColor(kBlanc);
     Label_score->setAppearance(1);
@@ -199,7 +208,8 @@ void Form_nombre_joueurs::Label_minutes_Click() {
     Preparer_choix_joueurs();
 }
 
-void Form_nombre_joueurs::Label_questions_Click() {
+void Form_nombre_joueurs::Label_questions_Click()
+{
     Label_score->setAppearance(1);
     Label_score_oui_non->setCaption(QStringLiteral("oui"));
     Label_minutes->setAppearance(0);
@@ -209,13 +219,18 @@ void Form_nombre_joueurs::Label_questions_Click() {
     Preparer_choix_joueurs();
 }
 
-void Form_nombre_joueurs::Label_score_20_questions_Click() {
+void Form_nombre_joueurs::Label_score_20_questions_Click()
+{
     voirScores(QStringLiteral("question"));
 }
 
-void Form_nombre_joueurs::Label_score_minutes_Click() { voirScores(QStringLiteral("temps")); }
+void Form_nombre_joueurs::Label_score_minutes_Click()
+{
+    voirScores(QStringLiteral("temps"));
+}
 
-void Form_nombre_joueurs::voirScores(const QString &typeDeJeu) {
+void Form_nombre_joueurs::voirScores(const QString &typeDeJeu)
+{
     form_admin().Label_type_de_jeu->setCaption(typeDeJeu);
     Hide();
     auto *accueil = Screens::ifLoaded<Form_accueil>();
@@ -231,18 +246,29 @@ void Form_nombre_joueurs::voirScores(const QString &typeDeJeu) {
     Show();
 }
 
-void Form_nombre_joueurs::Label_options_Click() { startProgram(QStringLiteral("Tempelgestion")); }
+void Form_nombre_joueurs::Label_options_Click()
+{
+    startProgram(QStringLiteral("Tempelgestion"));
+}
 
-void Form_nombre_joueurs::Label_options_MouseDown() {
+void Form_nombre_joueurs::Label_options_MouseDown()
+{
     Label_options->setAppearance(1);
     Label_options->setBackColor(kSystemWindowColour);
 }
 
-void Form_nombre_joueurs::Label_options_MouseUp() { Label_options->setAppearance(0); }
+void Form_nombre_joueurs::Label_options_MouseUp()
+{
+    Label_options->setAppearance(0);
+}
 
-void Form_nombre_joueurs::Image_quitter_Click() { quitterLeJeu(); }
+void Form_nombre_joueurs::Image_quitter_Click()
+{
+    quitterLeJeu();
+}
 
-void Form_nombre_joueurs::Preparer_choix_joueurs() {
+void Form_nombre_joueurs::Preparer_choix_joueurs()
+{
     Screens::unload(QStringLiteral("Form_jeu"));
     Charger_parametres();
 
@@ -307,9 +333,13 @@ void Form_nombre_joueurs::Preparer_choix_joueurs() {
     photos.Show();
 }
 
-Form_nombre_joueurs &form_nombre_joueurs() { return Screens::get<Form_nombre_joueurs>(); }
+Form_nombre_joueurs &form_nombre_joueurs()
+{
+    return Screens::get<Form_nombre_joueurs>();
+}
 
-void quitterLeJeu() {
+void quitterLeJeu()
+{
     for (const char *ecran : kEcransAQuitter)
         Screens::unload(QString::fromLatin1(ecran));
     QCoreApplication::quit();

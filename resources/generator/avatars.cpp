@@ -31,16 +31,21 @@ struct Avatar {
     Scene scene;
 };
 
-double bounce(double t, double height) { return -height * std::abs(std::sin(pi * t * 2)); }
+double bounce(double t, double height)
+{
+    return -height * std::abs(std::sin(pi * t * 2));
+}
 
 // A small note flying up and fading, for instruments that play.
-void flyingNote(QPainter &p, QPointF from, double t, const QColor &c) {
+void flyingNote(QPainter &p, QPointF from, double t, const QColor &c)
+{
     QColor faded = c;
     faded.setAlphaF(std::max(0.0, 1 - t));
     note(p, from + QPointF(10 * std::sin(2 * pi * t), -45 * t), 5.5, NoteKind::Croche, faded, 10);
 }
 
-void noteCharacter(QPainter &p, double t, bool blink, NoteKind kind, const QColor &c) {
+void noteCharacter(QPainter &p, double t, bool blink, NoteKind kind, const QColor &c)
+{
     const double y = 82 + bounce(t, 10);
     const double sway = 8 * std::sin(2 * pi * t);
     note(p, QPointF(48, y), 22, kind, c, sway);
@@ -49,7 +54,8 @@ void noteCharacter(QPainter &p, double t, bool blink, NoteKind kind, const QColo
     flyingNote(p, QPointF(96, 70), std::fmod(t + 0.5, 1.0), colour::teal);
 }
 
-const std::vector<Avatar> &avatars() {
+const std::vector<Avatar> &avatars()
+{
     static const std::vector<Avatar> list = {
         {"croche", 6, 12, QColor(0xFF, 0xE8, 0xB8),
          [](QPainter &p, double t, bool b) {
@@ -163,7 +169,8 @@ const std::vector<Avatar> &avatars() {
     return list;
 }
 
-QImage frame(const Avatar &a, int i) {
+QImage frame(const Avatar &a, int i)
+{
     QImage img(width, height, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -178,7 +185,8 @@ QImage frame(const Avatar &a, int i) {
 
 } // namespace
 
-bool writeAvatars(const QDir &avatarsDir, const QDir &work) {
+bool writeAvatars(const QDir &avatarsDir, const QDir &work)
+{
     if (!avatarsDir.mkpath(QStringLiteral(".")) || !work.mkpath(QStringLiteral(".")))
         return false;
     std::vector<std::unique_ptr<QProcess>> running;

@@ -14,12 +14,14 @@ namespace gen {
 namespace {
 constexpr double pi = std::numbers::pi;
 
-QPen inkPen(double width) {
+QPen inkPen(double width)
+{
     return QPen(colour::ink, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 } // namespace
 
-std::uint32_t Rng::next() {
+std::uint32_t Rng::next()
+{
     // xorshift32: small, fast and the same on every platform.
     m_state ^= m_state << 13;
     m_state ^= m_state >> 17;
@@ -27,29 +29,44 @@ std::uint32_t Rng::next() {
     return m_state;
 }
 
-double Rng::uniform() { return (next() >> 8) / double(1u << 24); }
+double Rng::uniform()
+{
+    return (next() >> 8) / double(1u << 24);
+}
 
-double Rng::range(double low, double high) { return low + (high - low) * uniform(); }
+double Rng::range(double low, double high)
+{
+    return low + (high - low) * uniform();
+}
 
-int Rng::below(int n) { return int(uniform() * n); }
+int Rng::below(int n)
+{
+    return int(uniform() * n);
+}
 
-Placed::Placed(QPainter &p, QPointF centre, double size, double angle) : m_p(p) {
+Placed::Placed(QPainter &p, QPointF centre, double size, double angle) : m_p(p)
+{
     m_p.save();
     m_p.translate(centre);
     m_p.rotate(angle);
     m_p.scale(size / 100.0, size / 100.0);
 }
 
-Placed::~Placed() { m_p.restore(); }
+Placed::~Placed()
+{
+    m_p.restore();
+}
 
-QFont font(double pixelSize, bool bold) {
+QFont font(double pixelSize, bool bold)
+{
     QFont f(QStringLiteral("Liberation Sans"));
     f.setPixelSize(int(std::lround(pixelSize)));
     f.setBold(bold);
     return f;
 }
 
-void verticalGradient(QPainter &p, const QRectF &r, const QColor &top, const QColor &bottom) {
+void verticalGradient(QPainter &p, const QRectF &r, const QColor &top, const QColor &bottom)
+{
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0, top);
     g.setColorAt(1, bottom);
@@ -57,7 +74,8 @@ void verticalGradient(QPainter &p, const QRectF &r, const QColor &top, const QCo
 }
 
 void sunburst(QPainter &p, QPointF centre, double radius, int rays, const QColor &a,
-              const QColor &b) {
+              const QColor &b)
+{
     p.save();
     p.setPen(Qt::NoPen);
     for (int i = 0; i < rays; ++i) {
@@ -74,13 +92,15 @@ void sunburst(QPainter &p, QPointF centre, double radius, int rays, const QColor
 }
 
 double staffLineY(QPointF start, double spacing, double waveAmplitude, double wavePhase,
-                  double length, double x, double line) {
+                  double length, double x, double line)
+{
     const double t = (x - start.x()) / length;
     return start.y() + line * spacing + waveAmplitude * std::sin(2 * pi * t + wavePhase);
 }
 
 void staff(QPainter &p, QPointF start, double length, double spacing, double waveAmplitude,
-           double wavePhase, const QColor &c, double width) {
+           double wavePhase, const QColor &c, double width)
+{
     p.save();
     p.setPen(QPen(c, width, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
@@ -94,7 +114,8 @@ void staff(QPainter &p, QPointF start, double length, double spacing, double wav
     p.restore();
 }
 
-void note(QPainter &p, QPointF headCentre, double h, NoteKind kind, const QColor &c, double angle) {
+void note(QPainter &p, QPointF headCentre, double h, NoteKind kind, const QColor &c, double angle)
+{
     p.save();
     p.translate(headCentre);
     p.rotate(angle);
@@ -138,7 +159,8 @@ void note(QPainter &p, QPointF headCentre, double h, NoteKind kind, const QColor
     p.restore();
 }
 
-void pianoKeys(QPainter &p, const QRectF &r, int whiteKeys, int pressed) {
+void pianoKeys(QPainter &p, const QRectF &r, int whiteKeys, int pressed)
+{
     p.save();
     const double w = r.width() / whiteKeys;
     p.setPen(QPen(colour::ink, std::max(1.0, w * 0.06)));
@@ -159,7 +181,8 @@ void pianoKeys(QPainter &p, const QRectF &r, int whiteKeys, int pressed) {
 }
 
 void textOutlined(QPainter &p, const QRectF &r, const QString &text, const QFont &f,
-                  const QColor &fill, const QColor &outline, double outlineWidth, int flags) {
+                  const QColor &fill, const QColor &outline, double outlineWidth, int flags)
+{
     const QFontMetricsF fm(f);
     const double width = fm.horizontalAdvance(text);
     double x = r.left();
@@ -186,7 +209,8 @@ void textOutlined(QPainter &p, const QRectF &r, const QString &text, const QFont
 }
 
 void roundedPanel(QPainter &p, const QRectF &r, double radius, const QColor &fill,
-                  const QColor &border, double borderWidth) {
+                  const QColor &border, double borderWidth)
+{
     p.save();
     p.setPen(borderWidth > 0 ? QPen(border, borderWidth) : QPen(Qt::NoPen));
     p.setBrush(fill);
@@ -194,7 +218,8 @@ void roundedPanel(QPainter &p, const QRectF &r, double radius, const QColor &fil
     p.restore();
 }
 
-void shadow(QPainter &p, const QRectF &r, double radius, double spread) {
+void shadow(QPainter &p, const QRectF &r, double radius, double spread)
+{
     p.save();
     p.setPen(Qt::NoPen);
     const int steps = 6;
@@ -209,7 +234,8 @@ void shadow(QPainter &p, const QRectF &r, double radius, double spread) {
 
 void scatterNotes(QPainter &p, const QRectF &area, int count, Rng &rng, double minSize,
                   double maxSize, const std::vector<QColor> &colours,
-                  const std::vector<QRectF> &keepClear) {
+                  const std::vector<QRectF> &keepClear)
+{
     static constexpr NoteKind kinds[] = {NoteKind::Croche, NoteKind::Noire, NoteKind::DoubleCroche,
                                          NoteKind::Blanche};
     std::vector<QRectF> taken = keepClear; // notes do not pile up on one another either
@@ -234,7 +260,8 @@ void scatterNotes(QPainter &p, const QRectF &area, int count, Rng &rng, double m
     }
 }
 
-void face(QPainter &p, QPointF centre, double w, bool blink, double smile) {
+void face(QPainter &p, QPointF centre, double w, bool blink, double smile)
+{
     p.save();
     p.translate(centre);
     p.setPen(Qt::NoPen);
@@ -275,7 +302,8 @@ void face(QPainter &p, QPointF centre, double w, bool blink, double smile) {
     p.restore();
 }
 
-void guitar(QPainter &p, const QColor &body) {
+void guitar(QPainter &p, const QColor &body)
+{
     p.setPen(inkPen(2));
     p.setBrush(QColor(0x5A, 0x30, 0x18));
     p.drawRect(QRectF(-4.5, -44, 9, 40));
@@ -304,7 +332,8 @@ void guitar(QPainter &p, const QColor &body) {
         p.drawLine(QPointF(x, -44), QPointF(x, 37));
 }
 
-void violin(QPainter &p, double bowPhase) {
+void violin(QPainter &p, double bowPhase)
+{
     p.setPen(inkPen(2));
     QPainterPath body;
     body.addEllipse(QPointF(0, -6), 15, 13);
@@ -350,7 +379,8 @@ void violin(QPainter &p, double bowPhase) {
     p.drawRect(QRectF(a.x() - 2, a.y() - 1, 6, 5));
 }
 
-void trumpet(QPainter &p, double pulse) {
+void trumpet(QPainter &p, double pulse)
+{
     const QColor brass = colour::gold;
     p.setPen(QPen(colour::ink, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
@@ -381,7 +411,8 @@ void trumpet(QPainter &p, double pulse) {
     p.drawEllipse(QPointF(46, -0.5), 4, flare - 0.5);
 }
 
-void drum(QPainter &p, double phase) {
+void drum(QPainter &p, double phase)
+{
     p.setPen(inkPen(2));
     p.setBrush(colour::red);
     p.drawRect(QRectF(-36, -8, 72, 40));
@@ -421,7 +452,8 @@ void drum(QPainter &p, double phase) {
     }
 }
 
-void piano(QPainter &p, int pressedKey) {
+void piano(QPainter &p, int pressedKey)
+{
     p.setPen(inkPen(2));
     p.setBrush(QColor(0x4A, 0x22, 0x12));
     p.drawRect(QRectF(-38, 30, 6, 14));
@@ -437,7 +469,8 @@ void piano(QPainter &p, int pressedKey) {
     pianoKeys(p, QRectF(-40, 8, 80, 18), 10, pressedKey);
 }
 
-void saxophone(QPainter &p) {
+void saxophone(QPainter &p)
+{
     const QColor brass = colour::gold;
     QPainterPath tube(QPointF(-8, -46));
     tube.cubicTo(QPointF(-2, -48), QPointF(4, -44), QPointF(4, -34));
@@ -466,7 +499,8 @@ void saxophone(QPainter &p) {
         p.drawEllipse(QPointF(4, y), 3, 3);
 }
 
-void maraca(QPainter &p, const QColor &c) {
+void maraca(QPainter &p, const QColor &c)
+{
     p.setPen(inkPen(2));
     p.setBrush(colour::wood);
     p.drawRoundedRect(QRectF(-4.5, 0, 9, 44), 4, 4);
@@ -484,7 +518,8 @@ void maraca(QPainter &p, const QColor &c) {
     p.drawEllipse(QPointF(0, -18), 2.6, 2.6);
 }
 
-void xylophone(QPainter &p, double malletPhase) {
+void xylophone(QPainter &p, double malletPhase)
+{
     static const QColor bars[] = {QColor(0xE5, 0x3B, 0x3B), QColor(0xF3, 0x8C, 0x2C),
                                   QColor(0xF6, 0xC3, 0x3C), QColor(0x7C, 0xB8, 0x3A),
                                   QColor(0x2E, 0xA5, 0x8F), QColor(0x3D, 0x8B, 0xD6),
@@ -513,7 +548,8 @@ void xylophone(QPainter &p, double malletPhase) {
     p.drawEllipse(QPointF(hx + 1, hy - 3), 4.5, 4.5);
 }
 
-void microphone(QPainter &p) {
+void microphone(QPainter &p)
+{
     p.setPen(inkPen(2));
     QLinearGradient h(QPointF(-8, 0), QPointF(8, 0));
     h.setColorAt(0, QColor(0x40, 0x40, 0x48));
@@ -545,7 +581,8 @@ void microphone(QPainter &p) {
     p.restore();
 }
 
-void metronome(QPainter &p, double swing) {
+void metronome(QPainter &p, double swing)
+{
     p.setPen(inkPen(2));
     QPainterPath body(QPointF(-28, 44));
     body.lineTo(28, 44);
@@ -583,7 +620,8 @@ void metronome(QPainter &p, double swing) {
     p.drawEllipse(QPointF(0, 30), 4, 4);
 }
 
-void trebleClef(QPainter &p, const QColor &c) {
+void trebleClef(QPainter &p, const QColor &c)
+{
     QPainterPath path(QPointF(-7, 38));
     path.cubicTo(QPointF(-7, 48), QPointF(9, 48), QPointF(7, 34));
     path.lineTo(1, -30);

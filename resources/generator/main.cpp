@@ -9,7 +9,8 @@
 
 #include <cstdio>
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     // Text is drawn with real fonts, which needs a GUI application, but never a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

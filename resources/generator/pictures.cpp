@@ -20,71 +20,63 @@ const QRectF screen800(0, 0, 800, 600);
 const QRectF retourButton(0, 560, 46, 40);
 const QRectF suiteButton(750, 560, 50, 40);
 
-QImage canvas(int w, int h) {
+QImage canvas(int w, int h)
+{
     QImage img(w, h, QImage::Format_RGB32);
     img.fill(Qt::white);
     return img;
 }
 
-void begin(QPainter &p) {
+void begin(QPainter &p)
+{
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
 }
 
-bool saveJpeg(const QImage &img, const QDir &out, const QString &relative) {
+bool saveJpeg(const QImage &img, const QDir &out, const QString &relative)
+{
     QImageWriter w(out.filePath(relative), "jpg");
     w.setQuality(88);
     w.setOptimizedWrite(true);
     return w.write(img);
 }
 
-std::vector<QColor> lightNotes() {
+std::vector<QColor> lightNotes()
+{
     return {colour::cream, colour::gold, colour::peach, QColor(Qt::white)};
 }
 
-std::vector<QColor> warmNotes() {
+std::vector<QColor> warmNotes()
+{
     return {colour::coral, colour::orange, colour::plum, colour::teal, colour::red};
 }
 
-QColor alpha(QColor c, int a) {
+QColor alpha(QColor c, int a)
+{
     c.setAlpha(a);
     return c;
 }
 
 // An instrument drawn by index, so that rows of them can be laid out from a list.
-void instrument(QPainter &p, int which, QPointF centre, double size, double angle = 0) {
+void instrument(QPainter &p, int which, QPointF centre, double size, double angle = 0)
+{
     Placed at(p, centre, size, angle);
     switch (which % 8) {
-    case 0:
-        guitar(p, colour::orange);
-        break;
-    case 1:
-        violin(p, 0.5);
-        break;
-    case 2:
-        trumpet(p, 0.3);
-        break;
-    case 3:
-        drum(p, 0.0);
-        break;
-    case 4:
-        saxophone(p);
-        break;
-    case 5:
-        xylophone(p, 0.4);
-        break;
-    case 6:
-        maraca(p, colour::coral);
-        break;
-    default:
-        metronome(p, 0.4);
-        break;
+    case 0: guitar(p, colour::orange); break;
+    case 1: violin(p, 0.5); break;
+    case 2: trumpet(p, 0.3); break;
+    case 3: drum(p, 0.0); break;
+    case 4: saxophone(p); break;
+    case 5: xylophone(p, 0.4); break;
+    case 6: maraca(p, colour::coral); break;
+    default: metronome(p, 0.4); break;
     }
 }
 
 // A row of instruments across a free band of a screen.
-void instrumentRow(QPainter &p, const QRectF &band, int first, int count) {
+void instrumentRow(QPainter &p, const QRectF &band, int first, int count)
+{
     const double step = band.width() / count;
     const double size = std::min(step * 0.85, band.height() * 0.9);
     for (int i = 0; i < count; ++i) {
@@ -94,7 +86,8 @@ void instrumentRow(QPainter &p, const QRectF &band, int first, int count) {
 }
 
 // Full-screen backgrounds: only the border around the centred 800 x 600 screens shows.
-QImage screenBackdrop(int w, int h, std::uint32_t seed) {
+QImage screenBackdrop(int w, int h, std::uint32_t seed)
+{
     QImage img = canvas(w, h);
     QPainter p(&img);
     begin(p);
@@ -138,7 +131,8 @@ QImage screenBackdrop(int w, int h, std::uint32_t seed) {
 }
 
 void clefOnStaff(QPainter &p, QPointF staffStart, double spacing, double amplitude, double phase,
-                 double length, double x, const QColor &c) {
+                 double length, double x, const QColor &c)
+{
     // The clef's unit box has its lines 10 units apart, the middle line at 0.
     const double middle = staffLineY(staffStart, spacing, amplitude, phase, length, x, 2);
     Placed at(p, QPointF(x, middle), spacing * 10);
@@ -147,7 +141,8 @@ void clefOnStaff(QPainter &p, QPointF staffStart, double spacing, double amplitu
 
 void notesOnStaff(QPainter &p, QPointF start, double spacing, double amplitude, double phase,
                   double length, double fromX, double toX, int count,
-                  const std::vector<QColor> &colours) {
+                  const std::vector<QColor> &colours)
+{
     static const NoteKind kinds[] = {NoteKind::Croche, NoteKind::Noire, NoteKind::DoubleCroche,
                                      NoteKind::Blanche};
     for (int i = 0; i < count; ++i) {
@@ -158,7 +153,8 @@ void notesOnStaff(QPainter &p, QPointF start, double spacing, double amplitude, 
     }
 }
 
-QImage accueil() {
+QImage accueil()
+{
     QImage img = canvas(800, 600);
     QPainter p(&img);
     begin(p);
@@ -187,7 +183,8 @@ QImage accueil() {
 }
 
 // A speech bubble whose tail points at `tip`, leaving from the bubble's edge between a and b.
-void bubble(QPainter &p, const QRectF &r, QPointF a, QPointF b, QPointF tip) {
+void bubble(QPainter &p, const QRectF &r, QPointF a, QPointF b, QPointF tip)
+{
     QPainterPath shape;
     shape.addRoundedRect(r, 28, 28);
     QPainterPath tail(a);
@@ -203,7 +200,8 @@ void bubble(QPainter &p, const QRectF &r, QPointF a, QPointF b, QPointF tip) {
     p.restore();
 }
 
-QImage choixDuJeu() {
+QImage choixDuJeu()
+{
     QImage img = canvas(800, 600);
     QPainter p(&img);
     begin(p);
@@ -236,7 +234,8 @@ QImage choixDuJeu() {
 }
 
 // The game screen: calm, decorated only along its edges; panels come on top of it.
-QImage ecranDeJeu(int players) {
+QImage ecranDeJeu(int players)
+{
     QImage img = canvas(800, 600);
     QPainter p(&img);
     begin(p);
@@ -264,7 +263,10 @@ struct AvatarScreen {
 };
 
 // The slot area's place per participant count (from its twips, 15 to a pixel).
-constexpr double px(int twips) { return twips / 15.0; }
+constexpr double px(int twips)
+{
+    return twips / 15.0;
+}
 const AvatarScreen avatarScreens[] = {
     {1, {px(5700), px(2700), px(4345), px(1695)}}, {2, {px(4730), px(2680), px(5490), px(1695)}},
     {3, {px(3330), px(2680), px(6845), px(1695)}}, {4, {px(2100), px(2680), px(8100), px(1695)}},
@@ -273,7 +275,8 @@ const AvatarScreen avatarScreens[] = {
     {32, {px(830), px(550), px(10335), px(7155)}},
 };
 
-QImage ecranDesAvatars(const AvatarScreen &s) {
+QImage ecranDesAvatars(const AvatarScreen &s)
+{
     QImage img = canvas(800, 600);
     QPainter p(&img);
     begin(p);
@@ -328,7 +331,8 @@ QImage ecranDesAvatars(const AvatarScreen &s) {
     return img;
 }
 
-QImage questionParDefaut() {
+QImage questionParDefaut()
+{
     QImage img = canvas(146, 200);
     QPainter p(&img);
     begin(p);
@@ -348,7 +352,8 @@ QImage questionParDefaut() {
     return img;
 }
 
-QImage questionIllustration(int which) {
+QImage questionIllustration(int which)
+{
     QImage img = canvas(146, 200);
     QPainter p(&img);
     begin(p);
@@ -359,7 +364,8 @@ QImage questionIllustration(int which) {
 
 } // namespace
 
-std::vector<Output> writePictures(const QDir &out) {
+std::vector<Output> writePictures(const QDir &out)
+{
     std::vector<Output> written;
     out.mkpath(QStringLiteral("FOND"));
     out.mkpath(QStringLiteral("IMAGES"));
@@ -392,7 +398,8 @@ std::vector<Output> writePictures(const QDir &out) {
     return written;
 }
 
-bool writeExamplePack(const QDir &out) {
+bool writeExamplePack(const QDir &out)
+{
     out.mkpath(QStringLiteral("examplepack"));
     return saveJpeg(questionIllustration(1), out, QStringLiteral("examplepack/violon.jpg")) &&
            saveJpeg(questionIllustration(2), out, QStringLiteral("examplepack/trompette.jpg"));

@@ -19,13 +19,20 @@ constexpr int rate = 22050;
 constexpr double pi = std::numbers::pi;
 using Samples = std::vector<double>;
 
-Samples silence(double seconds) { return Samples(size_t(seconds * rate), 0.0); }
+Samples silence(double seconds)
+{
+    return Samples(size_t(seconds * rate), 0.0);
+}
 
-double midi(int note) { return 440.0 * std::pow(2.0, (note - 69) / 12.0); }
+double midi(int note)
+{
+    return 440.0 * std::pow(2.0, (note - 69) / 12.0);
+}
 
 // A plucked, bell-ish tone: a few harmonics under an exponential decay.
 void addTone(Samples &s, double start, double duration, double freq, double amp, double decay,
-             std::initializer_list<double> harmonics) {
+             std::initializer_list<double> harmonics)
+{
     const size_t from = size_t(start * rate);
     const size_t count = size_t(duration * rate);
     for (size_t i = 0; i < count && from + i < s.size(); ++i) {
@@ -43,17 +50,20 @@ void addTone(Samples &s, double start, double duration, double freq, double amp,
 // Two-pole filter (the usual audio-cookbook band-pass with 0 dB peak, and low-pass).
 class Biquad {
 public:
-    static Biquad bandPass(double freq, double q) {
+    static Biquad bandPass(double freq, double q)
+    {
         const double w = 2 * pi * freq / rate, alpha = std::sin(w) / (2 * q), a0 = 1 + alpha;
         return Biquad(alpha / a0, 0, -alpha / a0, -2 * std::cos(w) / a0, (1 - alpha) / a0);
     }
-    static Biquad lowPass(double freq, double q) {
+    static Biquad lowPass(double freq, double q)
+    {
         const double w = 2 * pi * freq / rate, alpha = std::sin(w) / (2 * q), a0 = 1 + alpha;
         const double c = std::cos(w);
         return Biquad((1 - c) / 2 / a0, (1 - c) / a0, (1 - c) / 2 / a0, -2 * c / a0,
                       (1 - alpha) / a0);
     }
-    double operator()(double x) {
+    double operator()(double x)
+    {
         const double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
         x2 = x1;
         x1 = x;
@@ -64,14 +74,20 @@ public:
 
 private:
     Biquad(double b0_, double b1_, double b2_, double a1_, double a2_)
-        : b0(b0_), b1(b1_), b2(b2_), a1(a1_), a2(a2_) {}
+        : b0(b0_), b1(b1_), b2(b2_), a1(a1_), a2(a2_)
+    {
+    }
     double b0, b1, b2, a1, a2;
     double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
 };
 
-double noise(Rng &rng) { return rng.uniform() * 2 - 1; }
+double noise(Rng &rng)
+{
+    return rng.uniform() * 2 - 1;
+}
 
-void fadeEdges(Samples &s, double in, double out) {
+void fadeEdges(Samples &s, double in, double out)
+{
     const size_t nIn = size_t(in * rate), nOut = size_t(out * rate);
     for (size_t i = 0; i < nIn && i < s.size(); ++i)
         s[i] *= double(i) / nIn;
@@ -79,7 +95,8 @@ void fadeEdges(Samples &s, double in, double out) {
         s[s.size() - 1 - i] *= double(i) / nOut;
 }
 
-void normalise(Samples &s, double peak) {
+void normalise(Samples &s, double peak)
+{
     double top = 0;
     for (double v : s)
         top = std::max(top, std::abs(v));
@@ -88,7 +105,8 @@ void normalise(Samples &s, double peak) {
             v *= peak / top;
 }
 
-bool writeWave(const QString &path, const Samples &s) {
+bool writeWave(const QString &path, const Samples &s)
+{
     QByteArray data;
     auto u32 = [&](quint32 v) {
         for (int i = 0; i < 4; ++i)
@@ -117,7 +135,8 @@ bool writeWave(const QString &path, const Samples &s) {
     return f.open(QIODevice::WriteOnly) && f.write(data) == data.size() && f.commit();
 }
 
-Samples accueil() {
+Samples accueil()
+{
     Samples s = silence(2.8);
     // A rising fanfare in C major ending on a held chord.
     const int tune[] = {67, 72, 76, 79, 76, 79, 84};
@@ -135,7 +154,8 @@ Samples accueil() {
 }
 
 // Exactly one second, ticking at 0 and tocking at 0.5 s, so that it loops seamlessly.
-Samples tictac() {
+Samples tictac()
+{
     Samples s = silence(1.0);
     Rng rng(7);
     for (auto [at, freq] : {std::pair{0.0, 2600.0}, std::pair{0.5, 1500.0}}) {
@@ -152,7 +172,8 @@ Samples tictac() {
     return s;
 }
 
-Samples vrai() {
+Samples vrai()
+{
     Samples s = silence(1.5);
     for (auto [at, freq] : {std::pair{0.0, midi(84)}, std::pair{0.16, midi(91)}}) {
         // Bell partials are not whole multiples; the higher ones die away sooner.
@@ -166,7 +187,8 @@ Samples vrai() {
     return s;
 }
 
-Samples faux() {
+Samples faux()
+{
     Samples s = silence(0.75);
     Biquad tone = Biquad::lowPass(1400, 0.9);
     double ph1 = 0, ph2 = 0;
@@ -182,7 +204,8 @@ Samples faux() {
 }
 
 // Applause: many short claps of filtered noise at random times, denser in the middle.
-Samples gagner(int k) {
+Samples gagner(int k)
+{
     Rng rng(1000 + std::uint32_t(k));
     const double duration = 1.5 + 0.15 * (k % 4);
     const double perSecond = 110 + 25 * k; // a class, not a single pair of hands
@@ -218,7 +241,8 @@ Samples gagner(int k) {
 }
 
 // Boos: a few voices on "ou", each a buzz through two vowel resonances, sliding down.
-Samples perdu(int k) {
+Samples perdu(int k)
+{
     Rng rng(2000 + std::uint32_t(k));
     const double duration = 1.3 + 0.12 * (k % 5);
     Samples s = silence(duration);
@@ -253,7 +277,8 @@ Samples perdu(int k) {
 
 } // namespace
 
-std::vector<Output> writeSounds(const QDir &out) {
+std::vector<Output> writeSounds(const QDir &out)
+{
     std::vector<Output> written;
     out.mkpath(QStringLiteral("DMSEG"));
     bool ok = true;

@@ -54,10 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
                  2,
                  {{Kind::Text, "a"}, {Kind::Empty, ""}}},
         ReadCase{"BareNumbers", "0,1\r\n", 2, {{Kind::Number, "0"}, {Kind::Number, "1"}}},
-        ReadCase{"ABlankEndsANumber",
-                 " 1  1 \r\n",
-                 2,
-                 {{Kind::Number, "1"}, {Kind::Number, "1"}}},
+        ReadCase{"ABlankEndsANumber", " 1  1 \r\n", 2, {{Kind::Number, "1"}, {Kind::Number, "1"}}},
         ReadCase{"BlanksAndTabsBeforeAnItemAreSkipped",
                  " \t\"oui\",\t 05\r\n",
                  2,
@@ -70,7 +67,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "abc def ,2\r\n",
                  2,
                  {{Kind::Text, "abc def"}, {Kind::Number, "2"}}},
-        ReadCase{"TextIsWindows1252", "\"Hu\xE9" "es\"\r\n", 1, {{Kind::Text, "Huées"}}},
+        ReadCase{"TextIsWindows1252",
+                 "\"Hu\xE9"
+                 "es\"\r\n",
+                 1,
+                 {{Kind::Text, "Huées"}}},
         ReadCase{"AShortFileGivesWhatItHolds",
                  "\"a\",\"b\"\r\n",
                  5,
@@ -102,13 +103,14 @@ TEST(RecordWriter, WritesItemsSeparatedByCommasAndEndedByCrLf)
     RecordWriter record;
     record.text("Huées").empty().number(15).text("");
     ASSERT_TRUE(record.ok());
-    EXPECT_EQ(record.line(), QByteArray("\"Hu\xE9" "es\",,15,\"\"\r\n"));
+    EXPECT_EQ(record.line(), QByteArray("\"Hu\xE9"
+                                        "es\",,15,\"\"\r\n"));
 }
 
 TEST(RecordWriter, RefusesTextThatAnItemCannotHold)
 {
-    for (const QString &bad : {QString("a\"b"), QString("a\r\nb"), QString("a\nb"),
-                               QString::fromUtf8("clé ♪")}) {
+    for (const QString &bad :
+         {QString("a\"b"), QString("a\r\nb"), QString("a\nb"), QString::fromUtf8("clé ♪")}) {
         RecordWriter record;
         record.text("ok").text(bad).text("après");
         EXPECT_FALSE(record.ok()) << bad.toStdString();

@@ -17,8 +17,8 @@ std::array<QString, kNombreThemes> allThemes(const QString &value)
 
 TEST_F(SettingsFiles, ReglagesAreWrittenByteExact)
 {
-    Reglages r{"question", "20", "120", "Applaudissements", "non", "oui",
-               "oui",      "non", "temps", "15", "oui"};
+    Reglages r{"question", "20", "120", "Applaudissements", "non", "oui", "oui", "non",
+               "temps",    "15", "oui"};
     ASSERT_TRUE(ecrireReglages(path(kFichierReglages), r));
     EXPECT_EQ(readFile(kFichierReglages),
               "\"question\",\"20\",\"120\",\"Applaudissements\",\"non\",\"oui\",\"oui\",\"non\","
@@ -28,7 +28,8 @@ TEST_F(SettingsFiles, ReglagesAreWrittenByteExact)
     r.bruitage_faux = QString::fromUtf8("Huées");
     ASSERT_TRUE(ecrireReglages(path(kFichierReglages), r));
     EXPECT_EQ(readFile(kFichierReglages),
-              "\"question\",\"20\",\"120\",\"Applaudissements\",\"Hu\xE9" "es\",\"oui\",\"oui\","
+              "\"question\",\"20\",\"120\",\"Applaudissements\",\"Hu\xE9"
+              "es\",\"oui\",\"oui\","
               "\"non\",,\"15\",\"oui\"\r\n");
 }
 

@@ -44,7 +44,8 @@ const Picture pictures[] = {
     {"IMAGES/100", 146, 200},
 };
 
-QStringList soundNames() {
+QStringList soundNames()
+{
     QStringList names{"ACCUEIL", "TICTAC", "VRAI", "FAUX"};
     for (const char *n : {"01", "02", "03", "04", "05", "06", "07", "08", "09"})
         names << QStringLiteral("GAGNER") + QLatin1String(n);
@@ -53,7 +54,8 @@ QStringList soundNames() {
     return names;
 }
 
-QByteArray resourceBytes(const QString &path) {
+QByteArray resourceBytes(const QString &path)
+{
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
@@ -66,7 +68,8 @@ struct Wave {
 };
 
 // Walks the RIFF chunks as a player would, rather than trusting a fixed header layout.
-Wave readWave(const QByteArray &b) {
+Wave readWave(const QByteArray &b)
+{
     Wave w;
     auto u32 = [&](qsizetype at) { return qFromLittleEndian<quint32>(b.constData() + at); };
     auto u16 = [&](qsizetype at) { return qFromLittleEndian<quint16>(b.constData() + at); };
@@ -110,7 +113,8 @@ Wave readWave(const QByteArray &b) {
 
 } // namespace
 
-TEST(GameResources, EveryPictureDecodesAsJpegAtItsSize) {
+TEST(GameResources, EveryPictureDecodesAsJpegAtItsSize)
+{
     for (const Picture &p : pictures) {
         SCOPED_TRACE(p.path);
         QImageReader reader(QStringLiteral(":/tempeljeu/") + QLatin1String(p.path));
@@ -121,7 +125,8 @@ TEST(GameResources, EveryPictureDecodesAsJpegAtItsSize) {
     }
 }
 
-TEST(GameResources, PicturesAreNotBlank) {
+TEST(GameResources, PicturesAreNotBlank)
+{
     // A drawing that silently failed leaves one flat colour.
     for (const Picture &p : pictures) {
         SCOPED_TRACE(p.path);
@@ -134,7 +139,8 @@ TEST(GameResources, PicturesAreNotBlank) {
     }
 }
 
-TEST(GameResources, EverySoundIsAShortAudiblePcmWave) {
+TEST(GameResources, EverySoundIsAShortAudiblePcmWave)
+{
     for (const QString &name : soundNames()) {
         SCOPED_TRACE(qPrintable(name));
         const Wave w = readWave(resourceBytes(QStringLiteral(":/tempeljeu/DMSEG/") + name));
@@ -146,13 +152,15 @@ TEST(GameResources, EverySoundIsAShortAudiblePcmWave) {
     }
 }
 
-TEST(GameResources, TickTockLastsAboutOneSecondSoItCanLoop) {
+TEST(GameResources, TickTockLastsAboutOneSecondSoItCanLoop)
+{
     const Wave w = readWave(resourceBytes(QStringLiteral(":/tempeljeu/DMSEG/TICTAC")));
     ASSERT_TRUE(w.error.isEmpty());
     EXPECT_NEAR(w.seconds, 1.0, 0.05);
 }
 
-TEST(GameResources, ApplauseAndBoosAreEachDifferent) {
+TEST(GameResources, ApplauseAndBoosAreEachDifferent)
+{
     // The game draws one at random; identical files would make the draw pointless.
     std::set<QByteArray> seen;
     for (const QString &name : soundNames()) {
@@ -164,14 +172,16 @@ TEST(GameResources, ApplauseAndBoosAreEachDifferent) {
     }
 }
 
-TEST(GameResources, ExtraAliasesAreNotCompiledIn) {
+TEST(GameResources, ExtraAliasesAreNotCompiledIn)
+{
     // Upper case without extension is the one spelling: the loader upper-cases what it is asked.
     EXPECT_FALSE(QFile::exists(QStringLiteral(":/tempeljeu/FOND/accueil")));
     EXPECT_FALSE(QFile::exists(QStringLiteral(":/tempeljeu/FOND/ACCUEIL.jpg")));
     EXPECT_FALSE(QFile::exists(QStringLiteral(":/tempeljeu/DMSEG/ACCUEIL.wav")));
 }
 
-TEST(AvatarGifs, AtLeastTwelveAnimatedGifsAreLaidOut) {
+TEST(AvatarGifs, AtLeastTwelveAnimatedGifsAreLaidOut)
+{
     const QDir folder(QStringLiteral(TEMPEL_BUILD_APP_DIR "/avatars"));
     if (!folder.exists())
         GTEST_SKIP() << "no laid-out program folder";
@@ -200,7 +210,8 @@ TEST(AvatarGifs, AtLeastTwelveAnimatedGifsAreLaidOut) {
     }
 }
 
-TEST(ResourcePack, PicturesAreFoundUnderTheRootTheLoaderGives) {
+TEST(ResourcePack, PicturesAreFoundUnderTheRootTheLoaderGives)
+{
     const QString pack = QStringLiteral(TEMPEL_EXAMPLE_PACK);
     ASSERT_TRUE(QFile::exists(pack));
     const QString root = QStringLiteral("/packtest");
@@ -213,7 +224,8 @@ TEST(ResourcePack, PicturesAreFoundUnderTheRootTheLoaderGives) {
     EXPECT_FALSE(QFile::exists(QStringLiteral(":/packtest/IMAGES/VIOLON")));
 }
 
-TEST(ResourceGenerator, RunsAgainToTheSameBytesAsTheCompiledInResources) {
+TEST(ResourceGenerator, RunsAgainToTheSameBytesAsTheCompiledInResources)
+{
     // The build only regenerates when the generator changes, so its output must not drift.
     QTemporaryDir out;
     ASSERT_TRUE(out.isValid());

@@ -64,7 +64,8 @@ TEST_F(ScreensTest, UnloadingAScreenThatIsNotLoadedDoesNothing)
 TEST_F(ScreensTest, AModalScreenReturnsWhenHidden)
 {
     Form_essai &form = Screens::get<Form_essai>();
-    QMetaObject::invokeMethod(&form, [&] { form.Hide(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &form, [&] { form.Hide(); }, Qt::QueuedConnection);
     form.ShowModal();
     EXPECT_FALSE(form.isModalShown());
 }

@@ -12,7 +12,8 @@ namespace {
 class Dialogue : public ProgramFolderTest {
 protected:
     // The file names the dialog lists once its folder is read (it is read in the background).
-    QStringList fichiersListes(QFileDialog &dialogue, int attendus) {
+    QStringList fichiersListes(QFileDialog &dialogue, int attendus)
+    {
         auto *liste = dialogue.findChild<QListView *>("listView");
         QStringList noms;
         QDeadlineTimer limite(5000);
@@ -89,4 +90,3 @@ TEST_F(Dialogue, ThumbnailsShowTheFirstFrameOfTheFile)
     // Wider than high: the picture keeps its shape, centred.
     EXPECT_EQ(vignette.toImage().pixelColor(32, 2).alpha(), 0);
 }
-

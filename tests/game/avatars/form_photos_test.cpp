@@ -19,19 +19,22 @@ const QByteArray kGif("GIF89a\x01\x00\x01\x00\x80\x00\x00\x00\x00\x00\xFF\xFF\xF
 class Photos : public ProgramFolderTest {
 protected:
     // Message boxes are answered and remembered instead of failing the test.
-    void attendreMessages() {
+    void attendreMessages()
+    {
         platform::setMsgBoxAnswerer([this](const QString &text, int, const QString &title) {
             m_messages << title + ": " + text;
             return int(platform::vbOK);
         });
     }
     // Slot `p`'s picture, decoded as the screen would when shown.
-    bool montreUneImage(int p) {
+    bool montreUneImage(int p)
+    {
         form_photos().afficherImages();
         return !form_photos().Image_photo(p)->Picture().isNull();
     }
     // The next picture dialogs answer with `chemin` (nothing: cancelled).
-    void choisir(std::optional<QString> chemin) {
+    void choisir(std::optional<QString> chemin)
+    {
         form_photos().setChoixFichier([chemin](QWidget *, const QString &, int) { return chemin; });
     }
     QStringList m_messages;
@@ -90,7 +93,6 @@ TEST_F(Photos, AMissingOrUnreadablePictureKeepsItsPathAndShowsNothing)
     EXPECT_TRUE(readFile("avatars.tpq").contains(path("absent.gif").toUtf8()));
 }
 
-
 TEST_F(Photos, ReturnHidesTheScreenAndWritesTheFileByteForByte)
 {
     form_nombre_joueurs().Label_1_joueur->Click();
@@ -105,7 +107,6 @@ TEST_F(Photos, ReturnHidesTheScreenAndWritesTheFileByteForByte)
         fichier.startsWith("\"Joueur 1\",\"\",\"Chlo\xE9\",\"/a b/c.gif\",\"Joueur 3\",\"\","));
     EXPECT_EQ(fichier.size(), 472 - 3 + 10); // a shorter name, a longer path
 }
-
 
 TEST_F(Photos, AFailedSaveIsToldAndTheGameGoesOn)
 {
@@ -155,7 +156,6 @@ TEST_F(Photos, APickedPictureSetsItsSlotOnly)
     EXPECT_EQ(form_photos().Label_chemin_image(6)->Caption(), "");
     EXPECT_EQ(form_photos().Text(7)->Text(), "Joueur 7");
 }
-
 
 TEST_F(Photos, APickedFileThatCannotBeKeptIsRefusedWithAnError)
 {

@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-QByteArray ligneInitiale() {
+QByteArray ligneInitiale()
+{
     return ecrireListeAvatars(participantsInitiaux()).octets.value_or(QByteArray());
 }
 } // namespace

@@ -2,7 +2,8 @@
 
 #include "platform/messagebox.h"
 
-void ChampionshipTest::SetUp() {
+void ChampionshipTest::SetUp()
+{
     ProgramFolderTest::SetUp();
     platform::setMsgBoxAnswerer([this](const QString &text, int, const QString &title) {
         messages << title + QStringLiteral(": ") + text;
@@ -10,12 +11,14 @@ void ChampionshipTest::SetUp() {
     });
 }
 
-void ChampionshipTest::TearDown() {
+void ChampionshipTest::TearDown()
+{
     ProgramFolderTest::TearDown();
     platform::setMsgBoxAnswerer({});
 }
 
-void ChampionshipTest::participants(const QString &count) {
+void ChampionshipTest::participants(const QString &count)
+{
     Form_photos &photos = form_photos();
     for (int p = 1; p <= Form_photos::kSlots; ++p) {
         photos.Text(p)->setText(nomParticipant(p));

@@ -14,7 +14,8 @@ protected:
     void TearDown() override;
 
     static QString nomParticipant(int p) { return QStringLiteral("Élève %1").arg(p); }
-    static QString cheminParticipant(int p) {
+    static QString cheminParticipant(int p)
+    {
         return QStringLiteral("/avatars/eleve%1.gif").arg(p);
     }
     static QString nomCase(const QString &code) { return QStringLiteral("Gagnant ") + code; }

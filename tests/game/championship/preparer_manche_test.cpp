@@ -61,7 +61,8 @@ const QString kAvant = QStringLiteral("avant");
 
 class PreparerManche : public ChampionshipTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ChampionshipTest::SetUp();
         participants(QStringLiteral("32"));
         // Every case holds a winner of its own, so that each source can be told apart.
@@ -70,24 +71,28 @@ protected:
         for (char c = 'B'; c <= 'M'; ++c)
             remplirCase(QStringLiteral("3") + QChar(c));
     }
-    void remplirCase(const QString &code) {
+    void remplirCase(const QString &code)
+    {
         form_jeu().Label_vainqueur_(code)->setCaption(nomCase(code));
         form_jeu().Photo_vainqueur_(code)->setCheminImage(cheminCase(code));
     }
-    void marquerSlots() {
+    void marquerSlots()
+    {
         for (int s = 1; s <= 3; ++s) {
             form_jeu().Label_nom_joueur(s)->setCaption(kAvant);
             form_jeu().Image(s)->setCheminImage(kAvant);
         }
     }
-    void charger(const QString &count, const QString &code) {
+    void charger(const QString &count, const QString &code)
+    {
         form_jeu().Label_nombre_joueurs->setCaption(count);
         form_jeu().Label_manche->setCaption(code);
         marquerSlots();
         Preparer_manche();
     }
     // The slot's name and path, as the table names its source.
-    void attendu(int slot, const QString &source, const QString &contexte) {
+    void attendu(int slot, const QString &source, const QString &contexte)
+    {
         QString nom, chemin;
         if (source.startsWith(QLatin1Char('P'))) {
             const int p = source.mid(1).toInt();
@@ -100,12 +105,13 @@ protected:
         EXPECT_EQ(form_jeu().Label_nom_joueur(slot)->Caption(), nom) << qPrintable(contexte);
         EXPECT_EQ(form_jeu().Image(slot)->CheminImage(), chemin) << qPrintable(contexte);
     }
-    void inchange(int slot, const QString &contexte) {
+    void inchange(int slot, const QString &contexte)
+    {
         EXPECT_EQ(form_jeu().Label_nom_joueur(slot)->Caption(), kAvant) << qPrintable(contexte);
         EXPECT_EQ(form_jeu().Image(slot)->CheminImage(), kAvant) << qPrintable(contexte);
     }
-    void verifierTable(const Ligne *lignes, std::size_t n, const char *const *comptes,
-                       int nComptes) {
+    void verifierTable(const Ligne *lignes, std::size_t n, const char *const *comptes, int nComptes)
+    {
         for (std::size_t i = 0; i < n; ++i) {
             for (int c = 0; c < nComptes; ++c) {
                 const QString count = QString::fromLatin1(comptes[c]);
@@ -130,15 +136,18 @@ protected:
 
 } // namespace
 
-TEST_F(PreparerManche, DuelTreesLoadEveryRowOfTheTable) {
+TEST_F(PreparerManche, DuelTreesLoadEveryRowOfTheTable)
+{
     verifierTable(kDuels, std::size(kDuels), kComptesDuels, 4);
 }
 
-TEST_F(PreparerManche, TreesOfThreeLoadEveryRowOfTheTable) {
+TEST_F(PreparerManche, TreesOfThreeLoadEveryRowOfTheTable)
+{
     verifierTable(kTrois, std::size(kTrois), kComptesTrois, 2);
 }
 
-TEST_F(PreparerManche, SingleMatchesLoadTheSameParticipantsWhateverTheCode) {
+TEST_F(PreparerManche, SingleMatchesLoadTheSameParticipantsWhateverTheCode)
+{
     for (const QString &code :
          {QString("2_1"), QString("3A"), QString("2_7"), QString("x"), QString()}) {
         charger("1", code);
@@ -158,7 +167,8 @@ TEST_F(PreparerManche, SingleMatchesLoadTheSameParticipantsWhateverTheCode) {
     }
 }
 
-TEST_F(PreparerManche, UnknownCountsAndCodesChangeNothing) {
+TEST_F(PreparerManche, UnknownCountsAndCodesChangeNothing)
+{
     const std::pair<QString, QString> cas[] = {
         {"5", "2_3"},  {" 4", "2_3"}, {"04", "2_3"},  {"", "score"},  {"4", "2_03"},
         {"4", "2_ 3"}, {"8", "2_0"},  {"32", "2_32"}, {"9", "3a"},    {"9", "3E"},
@@ -171,7 +181,8 @@ TEST_F(PreparerManche, UnknownCountsAndCodesChangeNothing) {
     }
 }
 
-TEST_F(PreparerManche, TextsAreCopiedUnchanged) {
+TEST_F(PreparerManche, TextsAreCopiedUnchanged)
+{
     form_photos().Text(1)->setText("  Zoé ");
     form_photos().Label_chemin_image(1)->setCaption("");
     form_photos().Text(2)->setText("");

@@ -36,7 +36,8 @@ class Simulation : public ChampionshipTest {};
 
 } // namespace
 
-TEST_F(Simulation, EverySizePlaysDownToItsFinal) {
+TEST_F(Simulation, EverySizePlaysDownToItsFinal)
+{
     void (*const vainqueurs[3])() = {Vainqueur_joueur1, Vainqueur_joueur2, Vainqueur_joueur3};
     for (unsigned seed : {1u, 7u, 2024u}) {
         std::mt19937 hasard(seed);

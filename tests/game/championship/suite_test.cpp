@@ -21,7 +21,8 @@ struct Suite {
     QStringList joueurs; // slots 1, 2, 3 of the first match: participant numbers
 };
 
-QStringList duels(int from, int to) {
+QStringList duels(int from, int to)
+{
     QStringList codes;
     for (int k = from; from >= to ? k >= to : k <= to; from >= to ? --k : ++k)
         codes << QStringLiteral("2_%1").arg(k);
@@ -58,7 +59,8 @@ const Suite kSuites[] = {
     {"32", "2_31", "2", 2, {}, {}, false, false, false, {"1", "2", ""}},
 };
 
-QStringList tousLesCodes() {
+QStringList tousLesCodes()
+{
     QStringList codes = duels(2, 31);
     for (char c = 'B'; c <= 'M'; ++c)
         codes << QStringLiteral("3") + QChar(c);
@@ -69,7 +71,8 @@ class SuiteTest : public ChampionshipTest {};
 
 } // namespace
 
-TEST_F(SuiteTest, PreparesTheGameScreenForEachCount) {
+TEST_F(SuiteTest, PreparesTheGameScreenForEachCount)
+{
     for (const Suite &s : kSuites) {
         SCOPED_TRACE(s.count);
         participants(s.count);
@@ -120,7 +123,8 @@ TEST_F(SuiteTest, PreparesTheGameScreenForEachCount) {
     }
 }
 
-TEST_F(SuiteTest, AnUnknownCountSetsNothingButStillSavesAndShows) {
+TEST_F(SuiteTest, AnUnknownCountSetsNothingButStillSavesAndShows)
+{
     for (const QString count : {" 4", "04", "5", ""}) {
         SCOPED_TRACE(qPrintable(count));
         participants(count);
@@ -140,7 +144,8 @@ TEST_F(SuiteTest, AnUnknownCountSetsNothingButStillSavesAndShows) {
     }
 }
 
-TEST_F(SuiteTest, AFailedSaveIsToldAndTheMatchStartsAllTheSame) {
+TEST_F(SuiteTest, AFailedSaveIsToldAndTheMatchStartsAllTheSame)
+{
     participants("4");
     // A folder where the file should be: it cannot be written.
     ASSERT_TRUE(QDir(m_folder.path()).mkdir("avatars.tpq"));
@@ -154,7 +159,8 @@ TEST_F(SuiteTest, AFailedSaveIsToldAndTheMatchStartsAllTheSame) {
     EXPECT_EQ(jeu.Label_nom_joueur2->Caption(), nomParticipant(2));
 }
 
-TEST_F(SuiteTest, OpeningCasesKeepTheNamesTypedAtTheClick) {
+TEST_F(SuiteTest, OpeningCasesKeepTheNamesTypedAtTheClick)
+{
     participants("8");
     form_photos().Text(3)->setText("");
     form_photos().Image_suivant_Click();
@@ -163,7 +169,8 @@ TEST_F(SuiteTest, OpeningCasesKeepTheNamesTypedAtTheClick) {
     EXPECT_EQ(form_jeu().Label_vainqueur_("2_13")->Caption(), "");
 }
 
-TEST_F(SuiteTest, AGameScreenClosedWhileTheSaveErrorIsShownIsNotBroughtBack) {
+TEST_F(SuiteTest, AGameScreenClosedWhileTheSaveErrorIsShownIsNotBroughtBack)
+{
     participants("4");
     ASSERT_TRUE(QDir(m_folder.path()).mkdir("avatars.tpq"));
     // The message box lets pending events run; one of them closes the game screen.

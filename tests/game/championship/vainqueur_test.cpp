@@ -6,7 +6,8 @@
 
 namespace {
 
-QStringList tousLesCodes() {
+QStringList tousLesCodes()
+{
     QStringList codes{"score", "2_01", "2_32", "3N", "3a", ""};
     for (int k = 1; k <= 31; ++k)
         codes << QStringLiteral("2_%1").arg(k);
@@ -15,14 +16,16 @@ QStringList tousLesCodes() {
     return codes;
 }
 
-QStringList duels(int from, int to) {
+QStringList duels(int from, int to)
+{
     QStringList codes;
     for (int k = from; k >= to; --k)
         codes << QStringLiteral("2_%1").arg(k);
     return codes;
 }
 
-QStringList trois(char from, char to) {
+QStringList trois(char from, char to)
+{
     QStringList codes;
     for (char c = from; c >= to; --c)
         codes << QStringLiteral("3") + QChar(c);
@@ -37,7 +40,8 @@ struct CasesEcrites {
 
 class Vainqueur : public ChampionshipTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ChampionshipTest::SetUp();
         participants("4");
         for (int s = 1; s <= 3; ++s) {
@@ -45,7 +49,8 @@ protected:
             form_jeu().Image(s)->setCheminImage(QStringLiteral("/slot%1.gif").arg(s));
         }
     }
-    void viderCases() {
+    void viderCases()
+    {
         for (const QString &code : tousLesCodes()) {
             if (platform::Label *l = form_jeu().Label_vainqueur_(code)) {
                 l->setCaption("vide");
@@ -54,7 +59,8 @@ protected:
         }
     }
     // The codes of cases that no longer read "vide".
-    QStringList casesChangees() {
+    QStringList casesChangees()
+    {
         QStringList changed;
         for (const QString &code : tousLesCodes()) {
             if (platform::Label *l = form_jeu().Label_vainqueur_(code)) {
@@ -69,7 +75,8 @@ protected:
 
 } // namespace
 
-TEST_F(Vainqueur, WritesTheCaseOfEveryMatchButTheFinalPerCount) {
+TEST_F(Vainqueur, WritesTheCaseOfEveryMatchButTheFinalPerCount)
+{
     const CasesEcrites table[] = {
         {"4", duels(3, 2)},
         {"8", duels(7, 2)},
@@ -113,7 +120,8 @@ TEST_F(Vainqueur, WritesTheCaseOfEveryMatchButTheFinalPerCount) {
     }
 }
 
-TEST_F(Vainqueur, LeavesVisibilityCodeAndSlotsAlone) {
+TEST_F(Vainqueur, LeavesVisibilityCodeAndSlotsAlone)
+{
     form_jeu().Label_nombre_joueurs->setCaption("8");
     form_jeu().Label_manche->setCaption("2_5");
     form_jeu().Label_vainqueur_("2_5")->setVisible(false);
@@ -152,12 +160,14 @@ const Pas kPas[] = {
 
 class Annonce : public ChampionshipTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ChampionshipTest::SetUp();
         participants("4");
     }
     // The board as a match leaves it: marks, timers, countdown, question, buttons.
-    void finDeManche(const QString &code) {
+    void finDeManche(const QString &code)
+    {
         Form_jeu &jeu = form_jeu();
         for (int s = 1; s <= 3; ++s)
             jeu.Label_faux(s)->setVisible(true);
@@ -180,7 +190,8 @@ protected:
 
 } // namespace
 
-TEST_F(Annonce, StepsTheCodeAndOffersTheRightButton) {
+TEST_F(Annonce, StepsTheCodeAndOffersTheRightButton)
+{
     Form_jeu &jeu = form_jeu();
     for (const Pas &pas : kPas) {
         const QString contexte = QString::fromLatin1(pas.avant);
@@ -207,7 +218,8 @@ TEST_F(Annonce, StepsTheCodeAndOffersTheRightButton) {
     }
 }
 
-TEST_F(Annonce, AFinalLeavesAHiddenStopButtonHidden) {
+TEST_F(Annonce, AFinalLeavesAHiddenStopButtonHidden)
+{
     finDeManche("2_1");
     form_jeu().Label_stop_jeu->setVisible(false);
     form_jeu().Shape4->setVisible(false);

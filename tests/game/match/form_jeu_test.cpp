@@ -19,14 +19,16 @@ namespace {
 
 class FormJeu : public ProgramFolderTest {
 protected:
-    Form_jeu &charger(const QString &count, bool jeuScore = false) {
+    Form_jeu &charger(const QString &count, bool jeuScore = false)
+    {
         form_photos().Label_nombre_joueurs->setCaption(count);
         form_nombre_joueurs().Label_score->setAppearance(jeuScore ? 1 : 0);
         return form_jeu();
     }
     QWidget *control(const QString &name) { return form_jeu().findChild<QWidget *>(name); }
     // The picture of the "fond" resource, when the game carries it.
-    static std::optional<QImage> fond(const QString &name) {
+    static std::optional<QImage> fond(const QString &name)
+    {
         try {
             ResPicture r;
             r.setFileName(platform::programPath("Tempeljeu.exe"));
@@ -58,7 +60,8 @@ const Chargement kChargements[] = {
 
 } // namespace
 
-TEST_F(FormJeu, StartsInItsCreationState) {
+TEST_F(FormJeu, StartsInItsCreationState)
+{
     Form_jeu &jeu = charger("rien");
     const char *const montres[] = {
         "Label_nom_joueur2", "Label_score2",    "Image2",       "Label_aide2a",
@@ -136,7 +139,8 @@ TEST_F(FormJeu, StartsInItsCreationState) {
     EXPECT_EQ(jeu.findChildren<platform::AnimatedPicture *>().size(), 45);
 }
 
-TEST_F(FormJeu, LoadLaysOutTheSlotsByCount) {
+TEST_F(FormJeu, LoadLaysOutTheSlotsByCount)
+{
     for (const Chargement &c : kChargements) {
         SCOPED_TRACE(c.count);
         Form_jeu &jeu = charger(c.count);
@@ -163,7 +167,8 @@ TEST_F(FormJeu, LoadLaysOutTheSlotsByCount) {
     }
 }
 
-TEST_F(FormJeu, LoadTakesTheBackgroundOfTheCount) {
+TEST_F(FormJeu, LoadTakesTheBackgroundOfTheCount)
+{
     const QImage design = charger("aucun").Picture().toImage();
     ASSERT_FALSE(design.isNull());
     platform::Screens::unload<Form_jeu>();
@@ -180,7 +185,8 @@ TEST_F(FormJeu, LoadTakesTheBackgroundOfTheCount) {
     }
 }
 
-TEST_F(FormJeu, ScoreGamesShowTheBestScoresAndEveryGameFillsTheList) {
+TEST_F(FormJeu, ScoreGamesShowTheBestScoresAndEveryGameFillsTheList)
+{
     for (bool jeuScore : {false, true}) {
         SCOPED_TRACE(jeuScore);
         Form_jeu &jeu = charger("1", jeuScore);
@@ -191,7 +197,8 @@ TEST_F(FormJeu, ScoreGamesShowTheBestScoresAndEveryGameFillsTheList) {
     }
 }
 
-TEST_F(FormJeu, NothingRunsWhileNothingMoves) {
+TEST_F(FormJeu, NothingRunsWhileNothingMoves)
+{
     Form_jeu &jeu = charger("27");
     jeu.Show();
     for (QTimer *t : jeu.findChildren<QTimer *>())
@@ -202,7 +209,8 @@ TEST_F(FormJeu, NothingRunsWhileNothingMoves) {
 
 // Not a timing test: a guard against a "Suite" that becomes slow, with the median of several
 // runs (a fresh game screen each time, as after every game choice) printed for the record.
-TEST_F(FormJeu, SuiteCreatesTheScreenQuickly) {
+TEST_F(FormJeu, SuiteCreatesTheScreenQuickly)
+{
     charger("32");
     platform::Screens::unload<Form_jeu>();
     std::vector<qint64> times;

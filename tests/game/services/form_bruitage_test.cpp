@@ -101,8 +101,8 @@ TEST_F(SoundEffectsScreen, DrawsEveryClipAndNoOtherOverManyAnswers)
         (sound.startsWith("gagner") ? applause : boos).insert(sound);
     EXPECT_EQ(applause, (QSet<QString>{"gagner01", "gagner02", "gagner03", "gagner04", "gagner05",
                                        "gagner06", "gagner07", "gagner08", "gagner09"}));
-    EXPECT_EQ(boos, (QSet<QString>{"perdu01", "perdu02", "perdu03", "perdu04", "perdu05",
-                                   "perdu06", "perdu07", "perdu08"}));
+    EXPECT_EQ(boos, (QSet<QString>{"perdu01", "perdu02", "perdu03", "perdu04", "perdu05", "perdu06",
+                                   "perdu07", "perdu08"}));
 }
 
 TEST_F(SoundEffectsScreen, OtherSettingsPlayNothingAndKeepTheVolume)
@@ -178,10 +178,10 @@ TEST(GameSounds, EveryNameTheButtonsPlayIsASoundOfTheGame)
 {
     platform::setSoundEngineFactory({});
     auto engine = platform::createSoundEngine();
-    for (const char *name : {"accueil",  "tictac",   "vrai",     "faux",     "gagner01", "gagner02",
-                             "gagner03", "gagner04", "gagner05", "gagner06", "gagner07", "gagner08",
-                             "gagner09", "perdu01",  "perdu02",  "perdu03",  "perdu04",  "perdu05",
-                             "perdu06",  "perdu07",  "perdu08"})
+    for (const char *name :
+         {"accueil",  "tictac",   "vrai",     "faux",     "gagner01", "gagner02", "gagner03",
+          "gagner04", "gagner05", "gagner06", "gagner07", "gagner08", "gagner09", "perdu01",
+          "perdu02",  "perdu03",  "perdu04",  "perdu05",  "perdu06",  "perdu07",  "perdu08"})
         EXPECT_TRUE(engine->play(name)) << name;
     EXPECT_FALSE(engine->play("gagner10"));
     // Let the effects load and start on whatever output there is (none here).

@@ -66,10 +66,10 @@ struct PointsCase {
 TEST_F(SettingsStore, PointsLostFollowTheirRules)
 {
     const PointsCase cases[] = {
-        {"\"05\"", "7", "5"},   {"5", "7", "5"},          {"", "7", "0"},
-        {"\"21\"", "7", "7"},   {"\"abc\"", "7", "7"},    {"\"temps\"", "7", "temps"},
-        {"\"0\"", "temps", "0"}, {"\"20\"", "7", "20"},   {"\"Temps\"", "7", "7"},
-        {"\"-1\"", "7", "7"},   {"\"2.5\"", "7", "7"},
+        {"\"05\"", "7", "5"},    {"5", "7", "5"},       {"", "7", "0"},
+        {"\"21\"", "7", "7"},    {"\"abc\"", "7", "7"}, {"\"temps\"", "7", "temps"},
+        {"\"0\"", "temps", "0"}, {"\"20\"", "7", "20"}, {"\"Temps\"", "7", "7"},
+        {"\"-1\"", "7", "7"},    {"\"2.5\"", "7", "7"},
     };
     for (const auto &c : cases) {
         form_admin().Label_points->setCaption(c.before);
@@ -82,7 +82,7 @@ TEST_F(SettingsStore, PointsLostFollowTheirRules)
 TEST_F(SettingsStore, PointsWonFollowTheirRules)
 {
     const PointsCase cases[] = {
-        {"", "3", "3"},        {"\"0\"", "3", "3"},  {"\"1\"", "3", "1"},
+        {"", "3", "3"},         {"\"0\"", "3", "3"},  {"\"1\"", "3", "1"},
         {"\"020\"", "3", "20"}, {"\"21\"", "3", "3"}, {"\"temps\"", "3", "temps"},
     };
     for (const auto &c : cases) {
@@ -147,7 +147,10 @@ TEST_F(SettingsStore, ThemeSwitchesAreOnOnlyForAnExactOui)
 {
     QByteArray themes;
     for (int k = 1; k <= 26; ++k)
-        themes += (k == 19 ? "\"oui\"" : k == 20 ? "\"Oui\"" : k == 21 ? "" : "\"non\"") +
+        themes += (k == 19   ? "\"oui\""
+                   : k == 20 ? "\"Oui\""
+                   : k == 21 ? ""
+                             : "\"non\"") +
                   QByteArray(k < 26 ? "," : "\r\n");
     writeFile("themes.tpq", themes);
     Charger_parametres();

@@ -61,7 +61,6 @@ TEST(DispositionAvatars, EveryCountFollowsItsRowOfTheTable)
     }
 }
 
-
 namespace {
 struct Place {
     int n, k;
@@ -132,4 +131,3 @@ TEST(ChoixPartie, TheScoreMarkComesFirstThenTheCountsInTheirOrder)
     seul.deux = true;
     EXPECT_EQ(jeuChoisi(seul), Jeu::DeuxJoueurs);
 }
-

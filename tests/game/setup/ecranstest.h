@@ -13,11 +13,13 @@ struct FakeLocks : platform::KeyboardLocks {
     std::map<platform::LockKey, std::optional<bool>> state;
     std::vector<std::pair<platform::LockKey, bool>> changes;
 
-    std::optional<bool> isOn(platform::LockKey key) override {
+    std::optional<bool> isOn(platform::LockKey key) override
+    {
         auto it = state.find(key);
         return it == state.end() ? std::nullopt : it->second;
     }
-    void setOn(platform::LockKey key, bool on) override {
+    void setOn(platform::LockKey key, bool on) override
+    {
         changes.emplace_back(key, on);
         state[key] = on;
     }
@@ -26,7 +28,8 @@ struct FakeLocks : platform::KeyboardLocks {
 struct RecordingStarter : platform::ProcessStarter {
     std::vector<QString> *started;
     explicit RecordingStarter(std::vector<QString> *s) : started(s) {}
-    bool startDetached(const QString &program, const QStringList &) override {
+    bool startDetached(const QString &program, const QStringList &) override
+    {
         started->push_back(program);
         return false;
     }
@@ -34,14 +37,16 @@ struct RecordingStarter : platform::ProcessStarter {
 
 class EcransTest : public ProgramFolderTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ProgramFolderTest::SetUp();
         auto locks = std::make_unique<FakeLocks>();
         m_locks = locks.get();
         platform::setKeyboardLocks(std::move(locks));
         platform::setProcessStarter(std::make_unique<RecordingStarter>(&m_started));
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         ProgramFolderTest::TearDown();
         platform::setKeyboardLocks(nullptr);
         platform::setProcessStarter(nullptr);
@@ -50,7 +55,8 @@ protected:
     // A KSV.tpq with its 11 items as given.
     void writeReglages(const QByteArray &items) { writeFile("KSV.tpq", items + "\r\n"); }
     // themes.tpq with every switch "non" but the one at `on` (1-based; 0 for none).
-    void writeThemes(int on) {
+    void writeThemes(int on)
+    {
         QByteArray line;
         for (int k = 1; k <= 26; ++k)
             line += QByteArray(k == on ? "\"oui\"" : "\"non\"") + (k < 26 ? "," : "\r\n");

@@ -14,7 +14,8 @@ using platform::Screens;
 namespace {
 class ChoixJeu : public EcransTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         EcransTest::SetUp();
         writeThemes(1);
         // The file's own values, which the score games override until the next read.
@@ -24,7 +25,8 @@ protected:
 
     Form_nombre_joueurs &ecran() { return form_nombre_joueurs(); }
     // The names of the selection labels that carry the mark.
-    QStringList marques() {
+    QStringList marques()
+    {
         QStringList raised;
         for (Label *l : ecran().findChildren<Label *>()) {
             if (l->Appearance() == 1 && l != ecran().Label_options)
@@ -34,7 +36,8 @@ protected:
         return raised;
     }
     QString nombre() { return form_photos().Label_nombre_joueurs->Caption(); }
-    int emplacementsVisibles() {
+    int emplacementsVisibles()
+    {
         int n = 0;
         for (int p = 1; p <= Form_photos::kSlots; ++p)
             n += form_photos().Text(p)->Visible() ? 1 : 0;
@@ -109,7 +112,6 @@ TEST_F(ChoixJeu, EachCountMovesTheSingleMarkAndShowsThatManySlots)
                          : "Choisissez chacun un nom et une image pour vous représenter");
     }
 }
-
 
 TEST_F(ChoixJeu, OnePlayerAndBothScoreGamesGiveTheSameAvatarScreen)
 {
@@ -225,7 +227,6 @@ TEST_F(ChoixJeu, WithNoThemeOnTheToolIsStartedOnceAtLoad)
     EXPECT_EQ(m_started.size(), 1u);
 }
 
-
 TEST_F(ChoixJeu, QuitUnloadsEveryScreenAndLoadsNoneOnTheWay)
 {
     form_accueil();
@@ -235,4 +236,3 @@ TEST_F(ChoixJeu, QuitUnloadsEveryScreenAndLoadsNoneOnTheWay)
                             "Form_fond", "Form_score", "Form_jeu", "Form_nombre_joueurs"})
         EXPECT_FALSE(Screens::ifLoaded(QString::fromLatin1(nom))) << nom;
 }
-
