@@ -3,6 +3,7 @@
 #include "game/avatars/form_photos.h"
 #include "game/championship/matchcodes.h"
 #include "game/match/form_jeu_pictures.h"
+#include "game/services/dessins.h"
 #include "game/services/highscorelist.h"
 #include "game/services/respicture.h"
 #include "game/setup/form_nombre_joueurs.h"
@@ -390,8 +391,7 @@ void Form_jeu::creerTableauDuels()
     Image_championnat4b = decor[1];
     Image_championnat4c = decor[2];
     Image_championnat4d = decor[3];
-    Image_coupe =
-        image(Picture_vainqueurs2, "Image_coupe", kCoupe, jeu_pictures::coupe(pixels(kCoupe)));
+    Image_coupe = image(Picture_vainqueurs2, "Image_coupe", kCoupe, dessins::coupe(pixels(kCoupe)));
 
     for (const QString &code : championship::codesCasesDuels()) {
         const int k = *championship::numeroDuel(code);
@@ -429,7 +429,7 @@ void Form_jeu::creerTableauTrois()
         g.drawPixmap(twipsToPixels(x2 - gauche), 0,
                      jeu_pictures::connecteurs(pixels(strip2), {{{y(4), y(3), y(2)}, y(3)}}));
         g.drawPixmap(twipsToPixels(kCoupeTrois.left - gauche), twipsToPixels(kCoupeTrois.top),
-                     jeu_pictures::coupe(pixels(kCoupeTrois)));
+                     dessins::coupe(pixels(kCoupeTrois)));
     }
     Image_championnat3 = image(Picture_vainqueurs3, "Image_championnat3", decor, dessin);
 

@@ -1,5 +1,5 @@
 // The game screen's design pictures, drawn by code: the background, the button faces, the
-// small icons, the pendulum and the knock-out tables' connectors and cup.
+// small icons, the pendulum and the knock-out tables' connectors.
 #pragma once
 
 #include <QColor>
@@ -19,7 +19,6 @@ QPixmap manette(QSize size);
 QPixmap fermer(QSize size);
 // The pendulum leaning by `degrees` (negative to the left).
 QPixmap tempello(QSize size, double degrees);
-QPixmap coupe(QSize size);
 
 // Lines joining feeders (their right edge at x 0) to the match they feed (its left edge at
 // the picture's right edge); y in pixels of the picture.

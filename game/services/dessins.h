@@ -13,4 +13,7 @@ QPixmap pictureTransparente(QSize size);
 // The "go back" arrow, pointing left, filling `zone`.
 QPainterPath flecheRetour(const QRectF &zone);
 
+// The winners' gold cup.
+QPixmap coupe(QSize size);
+
 } // namespace dessins

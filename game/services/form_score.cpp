@@ -33,7 +33,6 @@ constexpr QRect kRetour(7950, 5850, 1950, 750);
 const QColor kCream(0xFF, 0xF4, 0xD6);
 const QColor kBurgundy(0x8C, 0x1C, 0x2B);
 const QColor kOrange(0xE8, 0x7A, 0x1E);
-const QColor kGold(0xF2, 0xB7, 0x2E);
 const QColor kInk(0x4A, 0x25, 0x10);
 
 void place(QWidget &control, const QRect &twips)
@@ -102,39 +101,6 @@ QPixmap notePicture(QSize size, bool beamed)
         flag.closeSubpath();
         g.drawPath(flag);
     }
-    return p;
-}
-
-// A gold cup for the winners.
-QPixmap trophyPicture(QSize size)
-{
-    QPixmap p = dessins::pictureTransparente(size);
-    QPainter g(&p);
-    g.setRenderHint(QPainter::Antialiasing);
-    const qreal w = size.width();
-    const qreal h = size.height();
-    g.setPen(QPen(kInk, 1.5));
-    g.setBrush(Qt::NoBrush);
-    g.drawEllipse(QRectF(w * 0.04, h * 0.12, w * 0.3, h * 0.25));
-    g.drawEllipse(QRectF(w * 0.66, h * 0.12, w * 0.3, h * 0.25));
-    QLinearGradient gold(0, 0, w, 0);
-    gold.setColorAt(0, kOrange);
-    gold.setColorAt(0.5, kGold.lighter(130));
-    gold.setColorAt(1, kOrange);
-    g.setBrush(gold);
-    QPainterPath cup;
-    cup.moveTo(w * 0.18, h * 0.08);
-    cup.lineTo(w * 0.82, h * 0.08);
-    cup.cubicTo(w * 0.82, h * 0.45, w * 0.62, h * 0.55, w * 0.55, h * 0.58);
-    cup.lineTo(w * 0.55, h * 0.75);
-    cup.lineTo(w * 0.45, h * 0.75);
-    cup.lineTo(w * 0.45, h * 0.58);
-    cup.cubicTo(w * 0.38, h * 0.55, w * 0.18, h * 0.45, w * 0.18, h * 0.08);
-    cup.closeSubpath();
-    g.drawPath(cup);
-    g.drawRect(QRectF(w * 0.25, h * 0.75, w * 0.5, h * 0.08));
-    g.setBrush(kBurgundy);
-    g.drawRect(QRectF(w * 0.18, h * 0.83, w * 0.64, h * 0.14));
     return p;
 }
 
@@ -213,7 +179,7 @@ Form_score::Form_score()
         beamed = !beamed;
     }
     place(*Image4, kTrophy);
-    Image4->setPicture(trophyPicture(pixels(kTrophy)));
+    Image4->setPicture(dessins::coupe(pixels(kTrophy)));
 
     place(*Image_retour, kRetour);
     Image_retour->setPicture(retourPicture(pixels(kRetour)));
