@@ -1,0 +1,63 @@
+#include "platform/speech.h"
+
+namespace platform {
+
+namespace {
+
+// Stands in until a real voice is built: every text fails.
+class NoSpeechEngine : public SpeechEngine {
+public:
+    void speak(const QString &, std::function<void()> failed) override
+    {
+        if (failed)
+            failed();
+    }
+    void stop() override {}
+};
+
+class RecordingSpeechEngine : public SpeechEngine {
+public:
+    explicit RecordingSpeechEngine(std::shared_ptr<SpeechRecord> record)
+        : m_record(std::move(record))
+    {
+    }
+    void speak(const QString &text, std::function<void()> failed) override
+    {
+        m_record->spoken << text;
+        if (m_record->fail && failed)
+            failed();
+    }
+    void stop() override { ++m_record->stops; }
+
+private:
+    std::shared_ptr<SpeechRecord> m_record;
+};
+
+SpeechEngineFactory &factory()
+{
+    static SpeechEngineFactory f;
+    return f;
+}
+
+} // namespace
+
+std::unique_ptr<SpeechEngine> createSpeechEngine()
+{
+    if (factory())
+        return factory()();
+    return std::make_unique<NoSpeechEngine>();
+}
+
+void setSpeechEngineFactory(SpeechEngineFactory f)
+{
+    factory() = std::move(f);
+}
+
+std::shared_ptr<SpeechRecord> recordSpeech()
+{
+    auto record = std::make_shared<SpeechRecord>();
+    setSpeechEngineFactory([record] { return std::make_unique<RecordingSpeechEngine>(record); });
+    return record;
+}
+
+} // namespace platform
