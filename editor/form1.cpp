@@ -104,6 +104,11 @@ void Form1::creerPage1()
     Label6 = etiquette(Frame_question1, QStringLiteral("Label6"), QStringLiteral("Réponse correcte"),
                        {kOptionLefts[0], kOptionTop, 4000, kOptionHeight});
     Option[0]->setValue(true);
+    // Through the five texts first, then the right answer.
+    QWidget *ordre[] = {Question, Reponse[0], Reponse[1], Reponse[2], Reponse[3], Option[0],
+                        Option[1], Option[2], Option[3]};
+    for (std::size_t i = 0; i + 1 < std::size(ordre); ++i)
+        setTabOrder(ordre[i], ordre[i + 1]);
     const auto b = boutons(Frame_question1, {"Command_retour1", "Command_effacer", "Command_suivant1"},
                            {"Retour", "Effacer", "Suivant"}, kBoutonTopPage1);
     Command_retour1 = b[0];

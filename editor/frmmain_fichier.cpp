@@ -4,6 +4,7 @@
 #include "platform/messagebox.h"
 #include "platform/wholefile.h"
 
+#include <QFileInfo>
 #include <QPrinter>
 
 namespace editor {
@@ -121,7 +122,7 @@ void frmMain::mnuFilePrint_Click()
     if (!document)
         return;
     QPrinter printer;
-    printer.setDocName(document->Caption());
+    printer.setDocName(QFileInfo(document->Caption()).fileName());
     if (!m_dialogues->imprimer(this, printer, document->RichTextBox1->textCursor().hasSelection()))
         return;
     imprimer(*document, printer);
