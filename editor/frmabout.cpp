@@ -1,13 +1,13 @@
 #include "editor/frmabout.h"
 
 #include "editor/frmmain.h"
+#include "editor/toolbaricons.h"
 #include "platform/messagebox.h"
 #include "platform/process.h"
 #include "platform/registry.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QStyle>
 
 namespace editor {
 
@@ -26,7 +26,7 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner)
     setFixedSize(platform::twipsToPixels(5865), platform::twipsToPixels(1935));
     picIcon = new platform::PictureBox(this, QStringLiteral("picIcon"));
     placer(picIcon, 240, 240, 540, 540);
-    picIcon->setPicture(windowIcon().pixmap(32, 32));
+    picIcon->setPicture(iconeProgramme().pixmap(32, 32));
     lblTitle = new platform::Label(this, QStringLiteral("lblTitle"), QStringLiteral("Application Title"));
     placer(lblTitle, 1320, 240, 4095, 480);
     lblTitle->setFontSize(12);

@@ -15,6 +15,7 @@ frmMain::frmMain(std::unique_ptr<Dialogues> dialogues) : m_dialogues(std::move(d
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kTitreApplication);
+    setWindowIcon(iconeProgramme());
     mdiArea = new QMdiArea(this);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
     mdiArea->setBackground(palette().brush(QPalette::Dark));
@@ -128,7 +129,6 @@ void frmMain::creerBarreOutils()
     tbToolBar->addSeparator();
     Combo1 = new QComboBox(tbToolBar);
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setEditable(true);
     for (const int taille : {8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30, 36, 48, 60, 72})
         Combo1->addItem(QString::number(taille));
     Combo1->setCurrentIndex(0);

@@ -63,10 +63,9 @@ void frmMain::basculerStyle(const QString &key)
 void frmMain::Combo1_Click()
 {
     Form1 *document = documentActif();
-    bool ok = false;
-    const int taille = Combo1->currentText().toInt(&ok);
-    if (!document || !ok || taille <= 0)
+    if (!document)
         return;
+    const int taille = Combo1->currentText().toInt();
     QTextEdit *editeur = document->RichTextBox1;
     QFont base = editeur->font();
     base.setPointSize(taille);

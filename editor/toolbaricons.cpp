@@ -97,4 +97,21 @@ QIcon iconeBouton(const QString &key)
     return QIcon(dessin(key));
 }
 
+QIcon iconeProgramme()
+{
+    QPixmap p(32, 32);
+    p.fill(Qt::transparent);
+    QPainter painter(&p);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x20, 0x50, 0xA0));
+    painter.drawRoundedRect(p.rect(), 6, 6);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QRectF(7, 19, 10, 8));
+    painter.drawRect(QRectF(15, 6, 2.5, 17));
+    painter.drawPolygon(QPolygonF({QPointF(17.5, 6), QPointF(25, 10), QPointF(25, 14),
+                                   QPointF(17.5, 10)}));
+    return QIcon(p);
+}
+
 } // namespace editor

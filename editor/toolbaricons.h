@@ -1,4 +1,4 @@
-// The pictures of the toolbar's buttons, drawn by the program.
+// The pictures of the toolbar's buttons and of the program, drawn by the program.
 #pragma once
 
 #include <QIcon>
@@ -7,5 +7,7 @@
 namespace editor {
 
 [[nodiscard]] QIcon iconeBouton(const QString &key);
+// The program's own icon: a note on a blue square.
+[[nodiscard]] QIcon iconeProgramme();
 
 } // namespace editor

@@ -232,3 +232,17 @@ TEST_F(WizardTest, LineAfterAFinalLineEndFollowsAnEmptyLine)
     question(QStringLiteral("B"), {});
     EXPECT_EQ(d->texte(), QStringLiteral("\"A\"\n\n\"B\",\"\",\"\",\"\",\"\",\"1\",\"\",\"\""));
 }
+
+TEST_F(EditorTest, MissingMediaFoldersLeaveTheListsEmpty)
+{
+    QDir(path(QStringLiteral("images"))).removeRecursively();
+    QDir(path(QStringLiteral("audio"))).removeRecursively();
+    main->NouveauDocument();
+    EXPECT_EQ(document().File_image->ListCount(), 0);
+    EXPECT_EQ(document().File_musique->ListCount(), 0);
+    document().Command_ajouter_questions->setValue(true);
+    document().Command_suivant1->setValue(true);
+    document().Command_suivant2->setValue(true);
+    document().Command_suivant3->setValue(true);
+    EXPECT_EQ(document().texte(), QStringLiteral("\"\",\"\",\"\",\"\",\"\",\"1\",\"\",\"\""));
+}
