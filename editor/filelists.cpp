@@ -11,9 +11,8 @@ constexpr int kCheminRole = Qt::UserRole;
 DirListBox::DirListBox(QWidget *parent, const QString &name)
     : platform::Control<QListWidget>(parent, name)
 {
-    connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
-        setPath(item->data(kCheminRole).toString());
-    });
+    connect(this, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem *item) { setPath(item->data(kCheminRole).toString()); });
 }
 
 void DirListBox::setPath(const QString &path)
@@ -30,7 +29,7 @@ void DirListBox::remplir()
 {
     clear();
     QStringList chaine;
-    for (QDir d(m_path);; ) {
+    for (QDir d(m_path);;) {
         chaine.prepend(d.absolutePath());
         if (!d.cdUp())
             break;

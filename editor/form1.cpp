@@ -44,7 +44,7 @@ platform::Label *etiquette(QWidget *parent, const QString &name, const QString &
 }
 
 std::array<platform::CommandButton *, 3> boutons(QWidget *parent, const QStringList &noms,
-                                                  const QStringList &captions, int top)
+                                                 const QStringList &captions, int top)
 {
     std::array<platform::CommandButton *, 3> b{};
     for (int i = 0; i < 3; ++i) {
@@ -71,8 +71,9 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     // Files hold plain text: pasting keeps the text and leaves its formatting behind.
     RichTextBox1->setAcceptRichText(false);
     placer(RichTextBox1, kRichTextBox1);
-    Command_ajouter_questions = new platform::CommandButton(
-        Frame_text, QStringLiteral("Command_ajouter_questions"), QStringLiteral("Ajouter une question"));
+    Command_ajouter_questions =
+        new platform::CommandButton(Frame_text, QStringLiteral("Command_ajouter_questions"),
+                                    QStringLiteral("Ajouter une question"));
     placer(Command_ajouter_questions, kCommandAjouter);
     // Shift+Tab from the text reaches the wizard's button.
     setTabOrder(Command_ajouter_questions, RichTextBox1);
@@ -88,29 +89,34 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
 
 void Form1::creerPage1()
 {
-    Frame_question1 = cadre(this, QStringLiteral("Frame_question1"), QStringLiteral("Questions/Réponses"));
-    Label1 = etiquette(Frame_question1, QStringLiteral("Label1"), QStringLiteral("Question"), kQuestion);
+    Frame_question1 =
+        cadre(this, QStringLiteral("Frame_question1"), QStringLiteral("Questions/Réponses"));
+    Label1 =
+        etiquette(Frame_question1, QStringLiteral("Label1"), QStringLiteral("Question"), kQuestion);
     Question = boiteItem(Frame_question1, QStringLiteral("Question"), kQuestion);
     const char *labels[4] = {"Label2", "Label4", "Label5", "Label3"};
     for (int i = 0; i < 4; ++i) {
         const TwipsRect place{kQuestion.left, kReponseTops[i], kQuestion.width, kQuestion.height};
         const QString caption = QStringLiteral("Réponse %1").arg(i + 1);
-        LabelReponse[i] = etiquette(Frame_question1, QString::fromLatin1(labels[i]), caption, place);
+        LabelReponse[i] =
+            etiquette(Frame_question1, QString::fromLatin1(labels[i]), caption, place);
         Reponse[i] = boiteItem(Frame_question1, QStringLiteral("Reponse%1").arg(i + 1), place);
-        Option[i] = new platform::OptionButton(Frame_question1, QStringLiteral("Option%1").arg(i + 1),
-                                               caption);
+        Option[i] = new platform::OptionButton(Frame_question1,
+                                               QStringLiteral("Option%1").arg(i + 1), caption);
         placer(Option[i], {kOptionLefts[i], kOptionTop, kOptionWidth, kOptionHeight});
     }
-    Label6 = etiquette(Frame_question1, QStringLiteral("Label6"), QStringLiteral("Réponse correcte"),
-                       {kOptionLefts[0], kOptionTop, 4000, kOptionHeight});
+    Label6 =
+        etiquette(Frame_question1, QStringLiteral("Label6"), QStringLiteral("Réponse correcte"),
+                  {kOptionLefts[0], kOptionTop, 4000, kOptionHeight});
     Option[0]->setValue(true);
     // Through the five texts first, then the right answer.
-    QWidget *ordre[] = {Question, Reponse[0], Reponse[1], Reponse[2], Reponse[3], Option[0],
-                        Option[1], Option[2], Option[3]};
+    QWidget *ordre[] = {Question,  Reponse[0], Reponse[1], Reponse[2], Reponse[3],
+                        Option[0], Option[1],  Option[2],  Option[3]};
     for (std::size_t i = 0; i + 1 < std::size(ordre); ++i)
         setTabOrder(ordre[i], ordre[i + 1]);
-    const auto b = boutons(Frame_question1, {"Command_retour1", "Command_effacer", "Command_suivant1"},
-                           {"Retour", "Effacer", "Suivant"}, kBoutonTopPage1);
+    const auto b =
+        boutons(Frame_question1, {"Command_retour1", "Command_effacer", "Command_suivant1"},
+                {"Retour", "Effacer", "Suivant"}, kBoutonTopPage1);
     Command_retour1 = b[0];
     Command_effacer = b[1];
     Command_suivant1 = b[2];
@@ -122,35 +128,41 @@ void Form1::creerPage1()
 
 void Form1::creerPage2()
 {
-    Frame_question2 = cadre(this, QStringLiteral("Frame_question2"), QStringLiteral("Ajouter une image"));
+    Frame_question2 =
+        cadre(this, QStringLiteral("Frame_question2"), QStringLiteral("Ajouter une image"));
     Dir_image = new DirListBox(Frame_question2, QStringLiteral("Dir_image"));
     placer(Dir_image, kDirImage);
-    File_image = new FileListBox(Frame_question2, QStringLiteral("File_image"), QStringLiteral("*.jpg;*.bmp"));
+    File_image = new FileListBox(Frame_question2, QStringLiteral("File_image"),
+                                 QStringLiteral("*.jpg;*.bmp"));
     placer(File_image, kFileImage);
-    Picture_question = new platform::PictureBox(Frame_question2, QStringLiteral("Picture_question"));
+    Picture_question =
+        new platform::PictureBox(Frame_question2, QStringLiteral("Picture_question"));
     Picture_question->setAlignment(Qt::AlignCenter);
     Picture_question->setFrameShape(QFrame::Box);
     placer(Picture_question, kPictureQuestion);
-    Label7 = new platform::Label(Frame_question2, QStringLiteral("Label7"), QStringLiteral("Chemin de l'image"));
+    Label7 = new platform::Label(Frame_question2, QStringLiteral("Label7"),
+                                 QStringLiteral("Chemin de l'image"));
     placer(Label7, {240, kCheminImage.top, 2100, kCheminImage.height});
     Chemin_Image = boiteItem(Frame_question2, QStringLiteral("Chemin_Image"), kCheminImage);
-    const auto b = boutons(Frame_question2, {"Command_retour2", "Command_annuler1", "Command_suivant2"},
-                           {"Retour", "Annuler", "Suivant"}, kBoutonTopPages23);
+    const auto b =
+        boutons(Frame_question2, {"Command_retour2", "Command_annuler1", "Command_suivant2"},
+                {"Retour", "Annuler", "Suivant"}, kBoutonTopPages23);
     Command_retour2 = b[0];
     Command_annuler1 = b[1];
     Command_suivant2 = b[2];
     connect(Dir_image, &DirListBox::Change, this, &Form1::Dir_image_Change);
     connect(File_image, &platform::ListBox::Click, this, &Form1::File_image_Click);
     connect(Command_retour2, &platform::CommandButton::Click, this, [this] { afficherPage(1); });
-    connect(Command_annuler1, &platform::CommandButton::Click, this, &Form1::Command_annuler1_Click);
+    connect(Command_annuler1, &platform::CommandButton::Click, this,
+            &Form1::Command_annuler1_Click);
     connect(Command_suivant2, &platform::CommandButton::Click, this, [this] { afficherPage(3); });
     Frame_question2->hide();
 }
 
 void Form1::creerPage3()
 {
-    Frame_question3 =
-        cadre(this, QStringLiteral("Frame_question3"), QStringLiteral("Ajouter une musique ou un son"));
+    Frame_question3 = cadre(this, QStringLiteral("Frame_question3"),
+                            QStringLiteral("Ajouter une musique ou un son"));
     Dir_musique = new DirListBox(Frame_question3, QStringLiteral("Dir_musique"));
     placer(Dir_musique, kDirMusique);
     File_musique = new FileListBox(Frame_question3, QStringLiteral("File_musique"),
@@ -160,16 +172,19 @@ void Form1::creerPage3()
                                  QStringLiteral("Chemin de la musique ou du son"));
     placer(Label8, {240, kCheminMusique.top, 2850, kCheminMusique.height});
     Chemin_musique = boiteItem(Frame_question3, QStringLiteral("Chemin_musique"), kCheminMusique);
-    const auto b = boutons(Frame_question3, {"Command_retour3", "Command_annuler2", "Command_suivant3"},
-                           {"Retour", "Annuler", "Suivant"}, kBoutonTopPages23);
+    const auto b =
+        boutons(Frame_question3, {"Command_retour3", "Command_annuler2", "Command_suivant3"},
+                {"Retour", "Annuler", "Suivant"}, kBoutonTopPages23);
     Command_retour3 = b[0];
     Command_annuler2 = b[1];
     Command_suivant3 = b[2];
     connect(Dir_musique, &DirListBox::Change, this, &Form1::Dir_musique_Change);
     connect(File_musique, &platform::ListBox::Click, this, &Form1::File_musique_Click);
     connect(Command_retour3, &platform::CommandButton::Click, this, [this] { afficherPage(2); });
-    connect(Command_annuler2, &platform::CommandButton::Click, this, &Form1::Command_annuler2_Click);
-    connect(Command_suivant3, &platform::CommandButton::Click, this, &Form1::Command_suivant3_Click);
+    connect(Command_annuler2, &platform::CommandButton::Click, this,
+            &Form1::Command_annuler2_Click);
+    connect(Command_suivant3, &platform::CommandButton::Click, this,
+            &Form1::Command_suivant3_Click);
     Frame_question3->hide();
 }
 
@@ -192,7 +207,8 @@ void Form1::Form_Load()
 
 QSize Form1::sizeHint() const
 {
-    return {platform::twipsToPixels(kForm1Client.width), platform::twipsToPixels(kForm1Client.height)};
+    return {platform::twipsToPixels(kForm1Client.width),
+            platform::twipsToPixels(kForm1Client.height)};
 }
 
 void Form1::resizeEvent(QResizeEvent *event)
@@ -203,8 +219,8 @@ void Form1::resizeEvent(QResizeEvent *event)
 
 void Form1::Form_Resize()
 {
-    const MiseEnPage m = miseEnPage(platform::pixelsToTwips(width()),
-                                    platform::pixelsToTwips(height()), m_editeur);
+    const MiseEnPage m =
+        miseEnPage(platform::pixelsToTwips(width()), platform::pixelsToTwips(height()), m_editeur);
     m_editeur = m.editeur;
     placer(RichTextBox1, m.editeur);
     placer(Frame_text, {kFrame.left, kFrame.top, m.cadreLargeur, m.cadreHauteur});
@@ -340,10 +356,10 @@ void Form1::File_image_Click()
     const QString chemin = cheminChoisi(dossierImages(), *Dir_image, *File_image);
     Chemin_Image->setText(chemin);
     const QPixmap image(QDir(dossierImages()).filePath(chemin));
-    Picture_question->setPicture(
-        image.isNull() || chemin.isEmpty()
-            ? QPixmap()
-            : image.scaled(Picture_question->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    Picture_question->setPicture(image.isNull() || chemin.isEmpty()
+                                     ? QPixmap()
+                                     : image.scaled(Picture_question->size(), Qt::KeepAspectRatio,
+                                                    Qt::SmoothTransformation));
 }
 
 void Form1::File_musique_Click()

@@ -27,7 +27,8 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner)
     picIcon = new platform::PictureBox(this, QStringLiteral("picIcon"));
     placer(picIcon, 240, 240, 540, 540);
     picIcon->setPicture(iconeProgramme().pixmap(32, 32));
-    lblTitle = new platform::Label(this, QStringLiteral("lblTitle"), QStringLiteral("Application Title"));
+    lblTitle =
+        new platform::Label(this, QStringLiteral("lblTitle"), QStringLiteral("Application Title"));
     placer(lblTitle, 1320, 240, 4095, 480);
     lblTitle->setFontSize(12);
     lblTitle->setFontBold(true);

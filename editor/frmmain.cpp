@@ -42,15 +42,19 @@ QAction *frmMain::menu(QMenu *parent, const QString &caption, void (frmMain::*ha
 void frmMain::creerMenus()
 {
     QMenu *fichier = menuBar()->addMenu(QStringLiteral("Fichier"));
-    menu(fichier, QStringLiteral("Nouveau"), &frmMain::NouveauDocument, QKeySequence(QStringLiteral("Ctrl+N")));
-    menu(fichier, QStringLiteral("Ouvrir..."), &frmMain::mnuFileOpen_Click, QKeySequence(QStringLiteral("Ctrl+O")));
+    menu(fichier, QStringLiteral("Nouveau"), &frmMain::NouveauDocument,
+         QKeySequence(QStringLiteral("Ctrl+N")));
+    menu(fichier, QStringLiteral("Ouvrir..."), &frmMain::mnuFileOpen_Click,
+         QKeySequence(QStringLiteral("Ctrl+O")));
     fichier->addSeparator();
-    menu(fichier, QStringLiteral("Enregistrer"), &frmMain::mnuFileSave_Click, QKeySequence(QStringLiteral("Ctrl+S")));
+    menu(fichier, QStringLiteral("Enregistrer"), &frmMain::mnuFileSave_Click,
+         QKeySequence(QStringLiteral("Ctrl+S")));
     menu(fichier, QStringLiteral("Enregistrer sous..."), &frmMain::mnuFileSaveAs_Click);
     fichier->addSeparator();
     menu(fichier, QStringLiteral("Insérer"), &frmMain::Inserer_Click);
     fichier->addSeparator();
-    menu(fichier, QStringLiteral("Imprimer..."), &frmMain::mnuFilePrint_Click, QKeySequence(QStringLiteral("Ctrl+P")));
+    menu(fichier, QStringLiteral("Imprimer..."), &frmMain::mnuFilePrint_Click,
+         QKeySequence(QStringLiteral("Ctrl+P")));
     fichier->addSeparator();
     menu(fichier, QStringLiteral("Quitter"), &frmMain::mnuFileExit_Click);
 
@@ -60,7 +64,8 @@ void frmMain::creerMenus()
     menu(edition, QStringLiteral("Coller"), &frmMain::mnuEditPaste_Click);
     edition->addSeparator();
     // In the text, Del and Ctrl+A stay the editor's own keys, which do the same on a selection.
-    menu(edition, QStringLiteral("&Supprimer"), &frmMain::effacer_Click, QKeySequence(Qt::Key_Delete));
+    menu(edition, QStringLiteral("&Supprimer"), &frmMain::effacer_Click,
+         QKeySequence(Qt::Key_Delete));
     menu(edition, QStringLiteral("Supprimer tout"), &frmMain::effacertout_Click);
     edition->addSeparator();
     menu(edition, QStringLiteral("&Sélectionner tout"), &frmMain::selectionnertout_Click,
@@ -75,8 +80,9 @@ void frmMain::creerMenus()
             fenetre->addSeparator();
         for (int i = 0; i < fenetres.size(); ++i) {
             QMdiSubWindow *w = fenetres[i];
-            QAction *a = fenetre->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(w->windowTitle()),
-                                            this, [this, w] { mdiArea->setActiveSubWindow(w); });
+            QAction *a =
+                fenetre->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(w->windowTitle()), this,
+                                   [this, w] { mdiArea->setActiveSubWindow(w); });
             a->setCheckable(true);
             a->setChecked(w == mdiArea->currentSubWindow());
         }
@@ -101,13 +107,23 @@ void frmMain::creerBarreOutils()
         const char *tooltip;
     };
     // An empty key is a separator.
-    static constexpr Bouton kBoutons[] = {
-        {"New", "Nouveau"},   {"Open", "Ouvrir"},       {"Save", "Enregistrer"},
-        {"", ""},             {"Print", "Imprimer"},    {"", ""},
-        {"Cut", "Couper"},    {"Copy", "Copier"},       {"Paste", "Coller"},
-        {"", ""},             {"Bold", "Bold"},         {"Italic", "Italic"},
-        {"Underline", "Underline"}, {"", ""},           {"Align Left", "Align Left"},
-        {"Center", "Center"}, {"Align Right", "Align Right"}};
+    static constexpr Bouton kBoutons[] = {{"New", "Nouveau"},
+                                          {"Open", "Ouvrir"},
+                                          {"Save", "Enregistrer"},
+                                          {"", ""},
+                                          {"Print", "Imprimer"},
+                                          {"", ""},
+                                          {"Cut", "Couper"},
+                                          {"Copy", "Copier"},
+                                          {"Paste", "Coller"},
+                                          {"", ""},
+                                          {"Bold", "Bold"},
+                                          {"Italic", "Italic"},
+                                          {"Underline", "Underline"},
+                                          {"", ""},
+                                          {"Align Left", "Align Left"},
+                                          {"Center", "Center"},
+                                          {"Align Right", "Align Right"}};
     auto *alignements = new QActionGroup(this);
     for (const Bouton &b : kBoutons) {
         const QString key = QString::fromLatin1(b.key);
@@ -150,9 +166,11 @@ void frmMain::creerBarreRecherche()
     };
     Txt_Find = new platform::TextBox(zone, QStringLiteral("Txt_Find"));
     placer(Txt_Find, 120, 3015);
-    Cmd_Find = new platform::CommandButton(zone, QStringLiteral("Cmd_Find"), QStringLiteral("&Chercher"));
+    Cmd_Find =
+        new platform::CommandButton(zone, QStringLiteral("Cmd_Find"), QStringLiteral("&Chercher"));
     placer(Cmd_Find, 3240, 1095);
-    Chk_Casse = new platform::CheckBox(zone, QStringLiteral("Chk_Casse"), QStringLiteral("Respecter la casse ?"));
+    Chk_Casse = new platform::CheckBox(zone, QStringLiteral("Chk_Casse"),
+                                       QStringLiteral("Respecter la casse ?"));
     placer(Chk_Casse, 4440, 1815);
     Opt_Haut = new platform::OptionButton(zone, QStringLiteral("Opt_Haut"), QStringLiteral("Haut"));
     placer(Opt_Haut, 6360, 735);
@@ -224,8 +242,10 @@ void frmMain::MDIForm_Unload()
     settings.beginGroup(QStringLiteral("Settings"));
     settings.setValue(QStringLiteral("MainLeft"), QString::number(platform::pixelsToTwips(g.x())));
     settings.setValue(QStringLiteral("MainTop"), QString::number(platform::pixelsToTwips(g.y())));
-    settings.setValue(QStringLiteral("MainWidth"), QString::number(platform::pixelsToTwips(g.width())));
-    settings.setValue(QStringLiteral("MainHeight"), QString::number(platform::pixelsToTwips(g.height())));
+    settings.setValue(QStringLiteral("MainWidth"),
+                      QString::number(platform::pixelsToTwips(g.width())));
+    settings.setValue(QStringLiteral("MainHeight"),
+                      QString::number(platform::pixelsToTwips(g.height())));
 }
 
 void frmMain::mnuHelpAbout_Click()

@@ -109,8 +109,8 @@ QIcon iconeProgramme()
     painter.setBrush(Qt::white);
     painter.drawEllipse(QRectF(7, 19, 10, 8));
     painter.drawRect(QRectF(15, 6, 2.5, 17));
-    painter.drawPolygon(QPolygonF({QPointF(17.5, 6), QPointF(25, 10), QPointF(25, 14),
-                                   QPointF(17.5, 10)}));
+    painter.drawPolygon(
+        QPolygonF({QPointF(17.5, 6), QPointF(25, 10), QPointF(25, 14), QPointF(17.5, 10)}));
     return QIcon(p);
 }
 

@@ -12,10 +12,9 @@ std::optional<QString> systemInformationValue(const QString &key, const QString 
         name.compare(QLatin1String("PATH"), Qt::CaseInsensitive) != 0)
         return std::nullopt;
     // System-information programs of the usual desktops, the most detailed first.
-    static const char *const kProgrammes[] = {"hardinfo2",           "hardinfo",
-                                              "kinfocenter",         "gnome-system-monitor",
-                                              "mate-system-monitor", "xfce4-taskmanager",
-                                              "lxtask"};
+    static const char *const kProgrammes[] = {
+        "hardinfo2",           "hardinfo",          "kinfocenter", "gnome-system-monitor",
+        "mate-system-monitor", "xfce4-taskmanager", "lxtask"};
     for (const char *programme : kProgrammes) {
         const QString chemin = QStandardPaths::findExecutable(QString::fromLatin1(programme));
         if (!chemin.isEmpty())

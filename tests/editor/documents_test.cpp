@@ -129,7 +129,8 @@ TEST_F(WizardTest, FirstLineHasNoLineEndAndTheNextAddsOne)
 TEST_F(WizardTest, UntouchedOptionGivesOne)
 {
     question(QStringLiteral("Clé de sol ?"), {"oui", "non"});
-    EXPECT_EQ(enregistre(), QByteArray("\"Cl\xE9 de sol ?\",\"oui\",\"non\",\"\",\"\",\"1\",\"\",\"\""));
+    EXPECT_EQ(enregistre(),
+              QByteArray("\"Cl\xE9 de sol ?\",\"oui\",\"non\",\"\",\"\",\"1\",\"\",\"\""));
 }
 
 TEST_F(WizardTest, PicturesAndSoundsRelativeToTheirFolders)
@@ -155,8 +156,9 @@ TEST_F(WizardTest, PicturesAndSoundsRelativeToTheirFolders)
     d->Command_suivant2->setValue(true);
     d->Command_annuler2->setValue(true);
     d->Command_suivant3->setValue(true);
-    EXPECT_EQ(enregistre(), QByteArray("\"\",\"\",\"\",\"\",\"\",\"1\",\"anim/x.jpg\",\"cris/y.wav\"\r\n"
-                                       "\"\",\"\",\"\",\"\",\"\",\"1\",\"x.jpg\",\"\""));
+    EXPECT_EQ(enregistre(),
+              QByteArray("\"\",\"\",\"\",\"\",\"\",\"1\",\"anim/x.jpg\",\"cris/y.wav\"\r\n"
+                         "\"\",\"\",\"\",\"\",\"\",\"1\",\"x.jpg\",\"\""));
 }
 
 TEST_F(WizardTest, FolderOutsideImagesGoesBackAndAnyChangeEmptiesThePath)

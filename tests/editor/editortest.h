@@ -21,7 +21,7 @@ struct Message {
 struct FakeDialogues : editor::Dialogues {
     std::deque<QString> fichiers;
     QStringList titres;
-    QString pdf;       // printing goes to this PDF file; empty cancels the print dialog
+    QString pdf; // printing goes to this PDF file; empty cancels the print dialog
     bool selectionOfferte = false;
     bool imprimerSelection = false;
 
@@ -34,7 +34,10 @@ struct FakeDialogues : editor::Dialogues {
         fichiers.pop_front();
         return f;
     }
-    QString ouvrir(QWidget *, const QString &titre, const QString &) override { return suivant(titre); }
+    QString ouvrir(QWidget *, const QString &titre, const QString &) override
+    {
+        return suivant(titre);
+    }
     QString enregistrer(QWidget *, const QString &titre, const QString &) override
     {
         return suivant(titre);

@@ -18,14 +18,15 @@ QByteArray tousLesOctets()
 
 int pages(const QByteArray &pdf)
 {
-    return static_cast<int>(QString::fromLatin1(pdf)
-                                .count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+    return static_cast<int>(
+        QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
 }
 } // namespace
 
 TEST_F(EditorTest, OpenAndSaveAreByteExact)
 {
-    const QByteArray cas[] = {tousLesOctets(), "a\nb\n\xA0\x80\n", "", "\r\n", "{\\rtf1 \\b gras\\b0}"};
+    const QByteArray cas[] = {tousLesOctets(), "a\nb\n\xA0\x80\n", "", "\r\n",
+                              "{\\rtf1 \\b gras\\b0}"};
     for (const QByteArray &octets : cas) {
         ouvrir(QStringLiteral("q.txt"), octets);
         EXPECT_EQ(document().Caption(), path(QStringLiteral("q.txt")));
