@@ -160,9 +160,13 @@ void frmMain::creerBarreRecherche()
     Toolbar_rechercher->setMovable(false);
     auto *zone = new QWidget(Toolbar_rechercher);
     zone->setFixedSize(platform::twipsToPixels(7935), platform::twipsToPixels(630));
-    auto placer = [](QWidget *w, int left, int width) {
-        w->setGeometry(platform::twipsToPixels(left), platform::twipsToPixels(120),
-                       platform::twipsToPixels(width), platform::twipsToPixels(375));
+    // The design places, widened and pushed right where the captions need more room.
+    int droite = 0;
+    auto placer = [&droite](QWidget *w, int left, int width) {
+        const int x = std::max(platform::twipsToPixels(left), droite);
+        const int largeur = std::max(platform::twipsToPixels(width), w->sizeHint().width());
+        w->setGeometry(x, platform::twipsToPixels(120), largeur, platform::twipsToPixels(375));
+        droite = x + largeur + 4;
     };
     Txt_Find = new platform::TextBox(zone, QStringLiteral("Txt_Find"));
     placer(Txt_Find, 120, 3015);
@@ -176,6 +180,7 @@ void frmMain::creerBarreRecherche()
     placer(Opt_Haut, 6360, 735);
     Opt_Bas = new platform::OptionButton(zone, QStringLiteral("Opt_Bas"), QStringLiteral("Bas"));
     placer(Opt_Bas, 7080, 735);
+    zone->setFixedWidth(std::max(zone->width(), droite));
     Toolbar_rechercher->addWidget(zone);
     Toolbar_rechercher->hide();
     connect(Txt_Find, &platform::TextBox::Change, this, &frmMain::Txt_Find_Change);
