@@ -57,7 +57,7 @@ xdotool mousemove $((width / 2)) $((height / 2)) click 1
 sleep 0.3
 keys shift+Tab space
 typed "Quelle note ?"
-keys Tab; typed "Do"; keys Tab; typed "Re"; keys Tab; typed "Mi"; keys Tab; typed "Fa"
+keys Tab; typed "Do"; keys Tab; typed "Ré"; keys Tab; typed "Mi"; keys Tab; typed "Fa"
 keys Tab Right
 shot 2-page1
 tabs ${PAGE1_TABS:-3}
@@ -85,8 +85,9 @@ shot 6-save-dialog
 typed "$out/quiz"
 keys Return
 sleep 0.5
-expected='"Quelle note ?","Do","Re","Mi","Fa","2","violon.jpg","cris/la.wav"'
-check "quiz.txt holds the line, byte for byte" test "$(cat "$out/quiz.txt" 2>/dev/null)" = "$expected"
+# In Windows-1252, "é" is the one byte E9.
+printf '"Quelle note ?","Do","R\xe9","Mi","Fa","2","violon.jpg","cris/la.wav"' >"$out/expected.txt"
+check "quiz.txt holds the line, byte for byte" cmp -s "$out/expected.txt" "$out/quiz.txt"
 
 # A new window, the file opened in it.
 focus_text
