@@ -121,7 +121,7 @@ void frmMain::mnuFilePrint_Click()
     Form1 *document = documentActif();
     if (!document)
         return;
-    QPrinter printer;
+    QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QFileInfo(document->Caption()).fileName());
     if (!m_dialogues->imprimer(this, printer, document->RichTextBox1->textCursor().hasSelection()))
         return;
