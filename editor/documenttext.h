@@ -1,0 +1,36 @@
+// A document's text as the window holds it ('\n' between lines) and as its file holds it:
+// Windows-1252 bytes, byte for byte, with the file's own line ends.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace editor {
+
+enum class FinDeLigne { CRLF, LF };
+
+struct TexteLu {
+    QString texte;
+    FinDeLigne finDeLigne = FinDeLigne::CRLF;
+};
+
+// A file that uses bare LF throughout is written back with LF; any other with CR LF.
+[[nodiscard]] TexteLu texteDuFichier(const QByteArray &octets);
+
+struct OctetsAEcrire {
+    QByteArray octets;
+    QString erreur; // French; set when the text holds characters the code page lacks
+    bool ok() const { return erreur.isEmpty(); }
+};
+[[nodiscard]] OctetsAEcrire octetsDuTexte(const QString &texte, FinDeLigne finDeLigne);
+
+// The characters of `texte` that Windows-1252 lacks, each once, in order of appearance.
+[[nodiscard]] QString caracteresHorsCodePage(const QString &texte);
+
+// Lines of the text, a final empty line after the last line break not counted; 1 when empty.
+[[nodiscard]] int compterQuestions(const QString &texte);
+
+// The name a text file is saved under: ".txt" added unless it already ends so, in any case.
+[[nodiscard]] QString nomAvecExtension(const QString &nom);
+
+} // namespace editor

@@ -1,0 +1,99 @@
+// A document window: the text of one question file and the three-page question wizard that
+// appends question lines to it.
+#pragma once
+
+#include "editor/documenttext.h"
+#include "editor/filelists.h"
+#include "editor/form1_layout.h"
+#include "platform/controls.h"
+
+#include <QGroupBox>
+#include <QTextEdit>
+
+#include <array>
+
+namespace editor {
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr const char *formName = "Form1";
+    explicit Form1(QWidget *parent = nullptr);
+
+    // The document's name: "Document n", or the path of its file.
+    QString Caption() const { return windowTitle(); }
+    void setCaption(const QString &caption) { setWindowTitle(caption); }
+
+    // The text, lines separated by '\n' whatever the file uses.
+    QString texte() const;
+    // Replaces the whole text by plain text; formatting shown before is dropped.
+    void setTexte(const QString &texte);
+    FinDeLigne finDeLigne() const { return m_finDeLigne; }
+    void setFinDeLigne(FinDeLigne fin) { m_finDeLigne = fin; }
+
+    // The page on show: 0 the editor, 1 to 3 the wizard.
+    int page() const;
+
+    QGroupBox *Frame_text;
+    QTextEdit *RichTextBox1;
+    platform::CommandButton *Command_ajouter_questions;
+
+    QGroupBox *Frame_question1;
+    platform::Label *Label1;
+    platform::TextBox *Question;
+    std::array<platform::Label *, 4> LabelReponse;
+    std::array<platform::TextBox *, 4> Reponse;
+    platform::Label *Label6;
+    std::array<platform::OptionButton *, 4> Option;
+    platform::CommandButton *Command_retour1, *Command_effacer, *Command_suivant1;
+
+    QGroupBox *Frame_question2;
+    DirListBox *Dir_image;
+    FileListBox *File_image;
+    platform::PictureBox *Picture_question;
+    platform::Label *Label7;
+    platform::TextBox *Chemin_Image;
+    platform::CommandButton *Command_retour2, *Command_annuler1, *Command_suivant2;
+
+    QGroupBox *Frame_question3;
+    DirListBox *Dir_musique;
+    FileListBox *File_musique;
+    platform::Label *Label8;
+    platform::TextBox *Chemin_musique;
+    platform::CommandButton *Command_retour3, *Command_annuler2, *Command_suivant3;
+
+    void Form_Load();
+    void Form_Resize();
+
+    void Command_ajouter_questions_Click();
+    void Command_effacer_Click();
+    void Command_annuler1_Click();
+    void Command_annuler2_Click();
+    void Command_suivant3_Click();
+    void Dir_image_Change();
+    void Dir_musique_Change();
+    void File_image_Click();
+    void File_musique_Click();
+
+    QSize sizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void creerPage1();
+    void creerPage2();
+    void creerPage3();
+    void afficherPage(int page);
+    void viderQuestion();
+    // The clicked file's path relative to `base`, or empty when it cannot go in a line.
+    QString cheminChoisi(const QString &base, const DirListBox &dossiers,
+                         const FileListBox &fichiers) const;
+    static QString dossierImages();
+    static QString dossierAudio();
+
+    TwipsRect m_editeur = kRichTextBox1;
+    FinDeLigne m_finDeLigne = FinDeLigne::CRLF;
+};
+
+} // namespace editor

@@ -1,0 +1,97 @@
+// The editor's main window: the document windows, menus, toolbar and find bar.
+#pragma once
+
+#include "editor/dialogues.h"
+#include "editor/form1.h"
+#include "platform/controls.h"
+
+#include <QComboBox>
+#include <QMainWindow>
+#include <QMap>
+#include <QMdiArea>
+#include <QToolBar>
+
+#include <memory>
+
+class QPrinter;
+
+namespace editor {
+
+// The product name: window captions, message titles, the About box.
+inline const QString kTitreApplication = QStringLiteral("Tempello Quiz Creator");
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(std::unique_ptr<Dialogues> dialogues = dialoguesQt());
+    ~frmMain() override;
+
+    // Tests answer the dialogs.
+    void setDialogues(std::unique_ptr<Dialogues> dialogues) { m_dialogues = std::move(dialogues); }
+
+    QMdiArea *mdiArea;
+    QToolBar *tbToolBar;
+    QComboBox *Combo1;
+    QToolBar *Toolbar_rechercher;
+    platform::TextBox *Txt_Find;
+    platform::CommandButton *Cmd_Find;
+    platform::CheckBox *Chk_Casse;
+    platform::OptionButton *Opt_Haut, *Opt_Bas;
+    // Menu items by caption, for the shortcuts and the find bar's toggle.
+    QMap<QString, QAction *> menus;
+
+    int NombreDocuments() const { return m_nombreDocuments; }
+    // The document window with the focus among the children, or none.
+    Form1 *documentActif() const;
+    QList<Form1 *> documents() const;
+
+    void MDIForm_Load();
+    void NouveauDocument();
+    void mnuFileExit_Click();
+    void mnuHelpAbout_Click();
+
+    void mnuFileOpen_Click();
+    void Inserer_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFilePrint_Click();
+    // Prints the document's text, or its selection when `printer` asks for the selection only.
+    static void imprimer(const Form1 &document, QPrinter &printer);
+
+    void tbToolBar_ButtonClick(const QString &key);
+    void Combo1_Click();
+    void compter_lignes_Click();
+    void effacer_Click();
+    void effacertout_Click();
+    void selectionnertout_Click();
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
+
+    void rechercher_Click();
+    void Txt_Find_Change();
+    void Cmd_Find_Click();
+    void Trouve_Le();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void creerMenus();
+    void creerBarreOutils();
+    void creerBarreRecherche();
+    QAction *menu(QMenu *parent, const QString &caption, void (frmMain::*handler)(),
+                  const QKeySequence &shortcut = {});
+    void MDIForm_Unload();
+    // Reads a file's text; an "Erreur" message and nothing when it cannot be read.
+    std::optional<TexteLu> lireFichier(const QString &chemin);
+    // Writes the document whole to `chemin`; an "Erreur" message and false when it fails.
+    bool enregistrerDans(const Form1 &document, const QString &chemin);
+    void basculerStyle(const QString &key);
+
+    std::unique_ptr<Dialogues> m_dialogues;
+    int m_nombreDocuments = 0;
+    QString m_texteCherche;
+};
+
+} // namespace editor

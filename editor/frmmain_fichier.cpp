@@ -1,0 +1,137 @@
+// The file commands of the main window: open, insert, save, save as and print.
+#include "editor/frmmain.h"
+
+#include "platform/messagebox.h"
+#include "platform/wholefile.h"
+
+#include <QFileInfo>
+#include <QPrinter>
+
+namespace editor {
+
+namespace {
+
+// A Windows-style filter "description|pattern" in Qt's form; the descriptions name their
+// patterns already.
+QString filtre(const char *windows)
+{
+    return QString::fromUtf8(windows).section(u'|', 0, 0);
+}
+
+const QString kFiltreOuvrir = filtre("Ficher texte (*.txt*)|*.txt*");
+const QString kFiltreEnregistrer = filtre("Fichier texte (*.txt*)|*.txt*");
+const QString kFiltreEnregistrerSous = filtre("Fichiers texte (*.txt*)|*.txt*");
+
+void erreur(const QString &texte)
+{
+    platform::MsgBox(texte, platform::vbCritical, QStringLiteral("Erreur"));
+}
+
+} // namespace
+
+std::optional<TexteLu> frmMain::lireFichier(const QString &chemin)
+{
+    const auto octets = platform::readWholeFile(chemin);
+    if (!octets) {
+        erreur(QStringLiteral("Impossible de lire le fichier %1.").arg(chemin));
+        return std::nullopt;
+    }
+    return texteDuFichier(*octets);
+}
+
+bool frmMain::enregistrerDans(const Form1 &document, const QString &chemin)
+{
+    const OctetsAEcrire aEcrire = octetsDuTexte(document.texte(), document.finDeLigne());
+    if (!aEcrire.ok()) {
+        erreur(QStringLiteral("Impossible d'enregistrer %1.\n%2").arg(chemin, aEcrire.erreur));
+        return false;
+    }
+    const platform::WriteResult resultat = platform::writeWholeFile(chemin, aEcrire.octets);
+    if (!resultat) {
+        erreur(QStringLiteral("Impossible d'enregistrer %1.\n%2").arg(chemin, resultat.error));
+        return false;
+    }
+    return true;
+}
+
+void frmMain::mnuFileOpen_Click()
+{
+    if (!documentActif())
+        NouveauDocument();
+    Form1 *document = documentActif();
+    const QString chemin = m_dialogues->ouvrir(this, QStringLiteral("Ouvrir"), kFiltreOuvrir);
+    if (chemin.isEmpty())
+        return;
+    const auto lu = lireFichier(chemin);
+    if (!lu)
+        return;
+    document->setTexte(lu->texte);
+    document->setFinDeLigne(lu->finDeLigne);
+    document->setCaption(chemin);
+}
+
+void frmMain::Inserer_Click()
+{
+    if (!documentActif())
+        NouveauDocument();
+    Form1 *document = documentActif();
+    const QString chemin = m_dialogues->ouvrir(this, QStringLiteral("Ouvrir"), kFiltreOuvrir);
+    if (chemin.isEmpty())
+        return;
+    const auto lu = lireFichier(chemin);
+    if (!lu)
+        return;
+    // The document keeps its own name: saving it never overwrites the inserted file.
+    document->setTexte(document->texte() + u'\n' + lu->texte);
+}
+
+void frmMain::mnuFileSave_Click()
+{
+    Form1 *document = documentActif();
+    if (!document)
+        return;
+    if (document->Caption().startsWith(QLatin1String("Document"))) {
+        const QString nom =
+            m_dialogues->enregistrer(this, QStringLiteral("Enregistrer"), kFiltreEnregistrer);
+        if (nom.isEmpty())
+            return;
+        enregistrerDans(*document, nomAvecExtension(nom));
+        return;
+    }
+    enregistrerDans(*document, document->Caption());
+}
+
+void frmMain::mnuFileSaveAs_Click()
+{
+    Form1 *document = documentActif();
+    if (!document)
+        return;
+    const QString nom =
+        m_dialogues->enregistrer(this, QStringLiteral("Save As"), kFiltreEnregistrerSous);
+    if (nom.isEmpty())
+        return;
+    const QString chemin = nomAvecExtension(nom);
+    // The window takes the new name only once its file holds the text.
+    if (enregistrerDans(*document, chemin))
+        document->setCaption(chemin);
+}
+
+void frmMain::mnuFilePrint_Click()
+{
+    Form1 *document = documentActif();
+    if (!document)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QFileInfo(document->Caption()).fileName());
+    if (!m_dialogues->imprimer(this, printer, document->RichTextBox1->textCursor().hasSelection()))
+        return;
+    imprimer(*document, printer);
+}
+
+void frmMain::imprimer(const Form1 &document, QPrinter &printer)
+{
+    // The editor prints its selection alone when the printer's range is the selection.
+    document.RichTextBox1->print(&printer);
+}
+
+} // namespace editor

@@ -1,0 +1,250 @@
+// Document windows, the wizard inside them, and the placement stored at exit.
+#include "editortest.h"
+
+#include <QDir>
+#include <QMdiSubWindow>
+#include <QSettings>
+#include <QTest>
+
+using namespace editor;
+
+TEST_F(EditorTest, DocumentNumbersAreNeverReused)
+{
+    ASSERT_EQ(main->documents().size(), 1);
+    EXPECT_EQ(document().Caption(), QStringLiteral("Document 1"));
+    main->mdiArea->closeAllSubWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(main->documentActif(), nullptr);
+    main->NouveauDocument();
+    main->menus.value(QStringLiteral("Nouvelle Fenêtre"))->trigger();
+    main->tbToolBar_ButtonClick(QStringLiteral("New"));
+    QStringList captions;
+    for (Form1 *d : main->documents())
+        captions << d->Caption();
+    EXPECT_EQ(captions, QStringList({"Document 2", "Document 3", "Document 4"}));
+    EXPECT_EQ(document().Caption(), QStringLiteral("Document 4"));
+}
+
+TEST_F(EditorTest, CommandsWithoutADocumentDoNothing)
+{
+    main->mdiArea->closeAllSubWindows();
+    main->mnuFileSave_Click();
+    main->mnuFileSaveAs_Click();
+    main->mnuFilePrint_Click();
+    main->compter_lignes_Click();
+    main->Cmd_Find_Click();
+    main->tbToolBar_ButtonClick(QStringLiteral("Bold"));
+    main->effacertout_Click();
+    EXPECT_TRUE(dialogues->titres.isEmpty());
+    EXPECT_TRUE(messages().empty());
+    // Opening creates the document it opens into; cancelling leaves it empty.
+    main->mnuFileOpen_Click();
+    ASSERT_NE(main->documentActif(), nullptr);
+    EXPECT_EQ(document().Caption(), QStringLiteral("Document 2"));
+}
+
+TEST_F(EditorTest, ExitStoresThePlacementInTwips)
+{
+    main->show();
+    main->setGeometry(60, 40, 700, 500);
+    QCoreApplication::processEvents();
+    const QRect cadre = main->frameGeometry();
+    main->mnuFileExit_Click();
+    EXPECT_TRUE(main->mdiArea->subWindowList().isEmpty());
+    QSettings settings;
+    EXPECT_EQ(settings.value(QStringLiteral("Settings/MainWidth")).toString(),
+              QString::number(cadre.width() * 15));
+    EXPECT_EQ(settings.value(QStringLiteral("Settings/MainHeight")).toString(),
+              QString::number(cadre.height() * 15));
+    EXPECT_EQ(settings.value(QStringLiteral("Settings/MainLeft")).toString(),
+              QString::number(cadre.x() * 15));
+}
+
+TEST_F(EditorTest, ExitWhileMinimizedStoresNothing)
+{
+    main->showMinimized();
+    main->mnuFileExit_Click();
+    EXPECT_FALSE(QSettings().contains(QStringLiteral("Settings/MainWidth")));
+}
+
+class WizardTest : public EditorTest {
+protected:
+    void SetUp() override
+    {
+        EditorTest::SetUp();
+        QDir dossier(m_folder.path());
+        dossier.mkpath(QStringLiteral("images/anim"));
+        dossier.mkpath(QStringLiteral("audio/cris"));
+        QImage image(20, 30, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        image.save(path(QStringLiteral("images/x.jpg")));
+        image.save(path(QStringLiteral("images/anim/x.jpg")));
+        writeFile(QStringLiteral("images/notes.txt"), "pas une image");
+        writeFile(QStringLiteral("audio/y.wav"), "RIFF");
+        writeFile(QStringLiteral("audio/cris/y.wav"), "RIFF");
+        main->NouveauDocument();
+        d = &document();
+    }
+
+    // Runs the wizard from the editor page to the appended line.
+    void question(const QString &q, const QStringList &reponses, int bonne = 0)
+    {
+        d->Command_ajouter_questions->setValue(true);
+        d->Question->setText(q);
+        for (int i = 0; i < 4; ++i)
+            d->Reponse[i]->setText(reponses.value(i));
+        if (bonne > 0)
+            d->Option[bonne - 1]->setValue(true);
+        d->Command_suivant1->setValue(true);
+        d->Command_suivant2->setValue(true);
+        d->Command_suivant3->setValue(true);
+    }
+    void choisir(FileListBox *liste, const QString &nom)
+    {
+        const auto trouves = liste->findItems(nom, Qt::MatchExactly);
+        ASSERT_EQ(trouves.size(), 1) << nom.toStdString();
+        liste->setCurrentItem(trouves.front());
+    }
+    QByteArray enregistre()
+    {
+        enregistrerSous(path(QStringLiteral("quiz")));
+        return readFile(QStringLiteral("quiz.txt"));
+    }
+
+    Form1 *d = nullptr;
+};
+
+TEST_F(WizardTest, FirstLineHasNoLineEndAndTheNextAddsOne)
+{
+    EXPECT_EQ(d->page(), 0);
+    question(QStringLiteral("Q"), {"R", "S", "T", "U"}, 2);
+    EXPECT_EQ(d->page(), 0);
+    EXPECT_EQ(enregistre(), QByteArray("\"Q\",\"R\",\"S\",\"T\",\"U\",\"2\",\"\",\"\""));
+    question(QStringLiteral("Quel compositeur ?"), {"Bach", "Mozart", "Liszt", "Ravel"}, 4);
+    EXPECT_EQ(enregistre(), QByteArray("\"Q\",\"R\",\"S\",\"T\",\"U\",\"2\",\"\",\"\"\r\n"
+                                       "\"Quel compositeur ?\",\"Bach\",\"Mozart\",\"Liszt\","
+                                       "\"Ravel\",\"4\",\"\",\"\""));
+}
+
+TEST_F(WizardTest, UntouchedOptionGivesOne)
+{
+    question(QStringLiteral("Clé de sol ?"), {"oui", "non"});
+    EXPECT_EQ(enregistre(),
+              QByteArray("\"Cl\xE9 de sol ?\",\"oui\",\"non\",\"\",\"\",\"1\",\"\",\"\""));
+}
+
+TEST_F(WizardTest, PicturesAndSoundsRelativeToTheirFolders)
+{
+    EXPECT_EQ(d->File_image->ListCount(), 1); // x.jpg, not notes.txt
+    d->Command_ajouter_questions->setValue(true);
+    d->Command_suivant1->setValue(true);
+    d->Dir_image->setPath(path(QStringLiteral("images/anim")));
+    choisir(d->File_image, QStringLiteral("x.jpg"));
+    EXPECT_EQ(d->Chemin_Image->Text(), QStringLiteral("anim/x.jpg"));
+    EXPECT_FALSE(d->Picture_question->Picture().isNull());
+    d->Command_suivant2->setValue(true);
+    d->Dir_musique->setPath(path(QStringLiteral("audio/cris")));
+    choisir(d->File_musique, QStringLiteral("y.wav"));
+    EXPECT_EQ(d->Chemin_musique->Text(), QStringLiteral("cris/y.wav"));
+    d->Command_suivant3->setValue(true);
+    // The next question keeps the picture and the sound; only the texts are emptied.
+    d->Command_ajouter_questions->setValue(true);
+    EXPECT_TRUE(d->Question->Text().isEmpty());
+    d->Command_suivant1->setValue(true);
+    d->Dir_image->setPath(path(QStringLiteral("images")));
+    choisir(d->File_image, QStringLiteral("x.jpg"));
+    d->Command_suivant2->setValue(true);
+    d->Command_annuler2->setValue(true);
+    d->Command_suivant3->setValue(true);
+    EXPECT_EQ(enregistre(),
+              QByteArray("\"\",\"\",\"\",\"\",\"\",\"1\",\"anim/x.jpg\",\"cris/y.wav\"\r\n"
+                         "\"\",\"\",\"\",\"\",\"\",\"1\",\"x.jpg\",\"\""));
+}
+
+TEST_F(WizardTest, FolderOutsideImagesGoesBackAndAnyChangeEmptiesThePath)
+{
+    choisir(d->File_image, QStringLiteral("x.jpg"));
+    ASSERT_EQ(d->Chemin_Image->Text(), QStringLiteral("x.jpg"));
+    d->Dir_image->setPath(m_folder.path());
+    EXPECT_EQ(d->Dir_image->Path(), QDir::cleanPath(path(QStringLiteral("images"))));
+    EXPECT_TRUE(d->Chemin_Image->Text().isEmpty());
+    EXPECT_TRUE(d->Picture_question->Picture().isNull());
+    choisir(d->File_image, QStringLiteral("x.jpg"));
+    d->Dir_image->setPath(path(QStringLiteral("images/anim")));
+    EXPECT_TRUE(d->Chemin_Image->Text().isEmpty());
+    d->Dir_musique->setPath(QStringLiteral("/"));
+    EXPECT_EQ(d->Dir_musique->Path(), QDir::cleanPath(path(QStringLiteral("audio"))));
+    // The folder list lets the user reach a subfolder by activating it.
+    const auto anim = d->Dir_image->findItems(QStringLiteral("anim"), Qt::MatchEndsWith);
+    ASSERT_FALSE(anim.isEmpty());
+    emit d->Dir_image->itemActivated(anim.front());
+    EXPECT_EQ(d->Dir_image->Path(), QDir::cleanPath(path(QStringLiteral("images/anim"))));
+}
+
+TEST_F(WizardTest, CancelEmptiesThePictureAndBackWritesNothing)
+{
+    d->Command_ajouter_questions->setValue(true);
+    d->Question->setText(QStringLiteral("Q"));
+    d->Command_suivant1->setValue(true);
+    choisir(d->File_image, QStringLiteral("x.jpg"));
+    d->Command_annuler1->setValue(true);
+    EXPECT_TRUE(d->Chemin_Image->Text().isEmpty());
+    EXPECT_TRUE(d->Picture_question->Picture().isNull());
+    EXPECT_EQ(d->page(), 2);
+    d->Command_retour2->setValue(true);
+    EXPECT_EQ(d->page(), 1);
+    d->Command_effacer->setValue(true);
+    EXPECT_TRUE(d->Question->Text().isEmpty());
+    d->Command_retour1->setValue(true);
+    EXPECT_EQ(d->page(), 0);
+    EXPECT_TRUE(d->texte().isEmpty());
+}
+
+TEST_F(WizardTest, BoxesRefuseQuotesAndLineBreaks)
+{
+    d->Command_ajouter_questions->setValue(true);
+    d->Question->setFocus();
+    QTest::keyClicks(d->Question, QStringLiteral("Un \"la\""));
+    EXPECT_EQ(d->Question->Text(), QStringLiteral("Un la"));
+    // A text the code page lacks is refused when the line is composed; nothing is appended.
+    d->Reponse[0]->setText(QStringLiteral("♪"));
+    d->Command_suivant1->setValue(true);
+    d->Command_suivant2->setValue(true);
+    d->Command_suivant3->setValue(true);
+    const auto m = messages();
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_EQ(m[0].title, QStringLiteral("Attention!"));
+    EXPECT_EQ(d->page(), 3);
+    EXPECT_TRUE(d->texte().isEmpty());
+}
+
+TEST_F(WizardTest, PictureWhoseNameHoldsAQuoteIsRefused)
+{
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.save(path(QStringLiteral("images/a\"b.jpg")));
+    d->File_image->setPath(d->Dir_image->Path());
+    choisir(d->File_image, QStringLiteral("a\"b.jpg"));
+    EXPECT_TRUE(d->Chemin_Image->Text().isEmpty());
+    ASSERT_EQ(messages().size(), 1u);
+}
+
+TEST_F(WizardTest, LineAfterAFinalLineEndFollowsAnEmptyLine)
+{
+    ouvrir(QStringLiteral("a.txt"), "\"A\"\r\n");
+    question(QStringLiteral("B"), {});
+    EXPECT_EQ(d->texte(), QStringLiteral("\"A\"\n\n\"B\",\"\",\"\",\"\",\"\",\"1\",\"\",\"\""));
+}
+
+TEST_F(EditorTest, MissingMediaFoldersLeaveTheListsEmpty)
+{
+    QDir(path(QStringLiteral("images"))).removeRecursively();
+    QDir(path(QStringLiteral("audio"))).removeRecursively();
+    main->NouveauDocument();
+    EXPECT_EQ(document().File_image->ListCount(), 0);
+    EXPECT_EQ(document().File_musique->ListCount(), 0);
+    document().Command_ajouter_questions->setValue(true);
+    document().Command_suivant1->setValue(true);
+    document().Command_suivant2->setValue(true);
+    document().Command_suivant3->setValue(true);
+    EXPECT_EQ(document().texte(), QStringLiteral("\"\",\"\",\"\",\"\",\"\",\"1\",\"\",\"\""));
+}

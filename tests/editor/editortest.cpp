@@ -1,0 +1,50 @@
+#include "editortest.h"
+
+#include "platform/messagebox.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSettings>
+
+void EditorTest::SetUp()
+{
+    ProgramFolderTest::SetUp();
+    ASSERT_TRUE(m_settings.isValid());
+    QCoreApplication::setOrganizationName(QStringLiteral("Tempel"));
+    QCoreApplication::setApplicationName(QStringLiteral("TempelcreaTest"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
+    QDir(m_folder.path()).mkpath(QStringLiteral("images"));
+    QDir(m_folder.path()).mkpath(QStringLiteral("audio"));
+    platform::setMsgBoxAnswerer([this](const QString &text, int style, const QString &title) {
+        m_messages.push_back({text, style, title});
+        return int(platform::vbOK);
+    });
+    auto fake = std::make_unique<FakeDialogues>();
+    dialogues = fake.get();
+    main = std::make_unique<editor::frmMain>(std::move(fake));
+}
+
+void EditorTest::TearDown()
+{
+    main.reset();
+    ProgramFolderTest::TearDown();
+}
+
+std::vector<Message> EditorTest::messages()
+{
+    return std::exchange(m_messages, {});
+}
+
+void EditorTest::ouvrir(const QString &fichier, const QByteArray &bytes)
+{
+    writeFile(fichier, bytes);
+    dialogues->fichiers.push_back(path(fichier));
+    main->mnuFileOpen_Click();
+}
+
+void EditorTest::enregistrerSous(const QString &nom)
+{
+    dialogues->fichiers.push_back(nom);
+    main->mnuFileSaveAs_Click();
+}

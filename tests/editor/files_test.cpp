@@ -1,0 +1,174 @@
+// Open, insert, save, save as and print.
+#include "editortest.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+using namespace editor;
+
+namespace {
+// Every byte a question file may hold besides CR and LF, 0x80-0x9F included.
+QByteArray tousLesOctets()
+{
+    QByteArray b;
+    for (int i = 0x20; i <= 0xFF; ++i)
+        b.append(char(i));
+    return "\t" + b + "\r\n\"Q\",\"R\"\r\n\r\nfin";
+}
+
+int pages(const QByteArray &pdf)
+{
+    return static_cast<int>(
+        QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+}
+} // namespace
+
+TEST_F(EditorTest, OpenAndSaveAreByteExact)
+{
+    const QByteArray cas[] = {tousLesOctets(), "a\nb\n\xA0\x80\n", "", "\r\n",
+                              "{\\rtf1 \\b gras\\b0}"};
+    for (const QByteArray &octets : cas) {
+        ouvrir(QStringLiteral("q.txt"), octets);
+        EXPECT_EQ(document().Caption(), path(QStringLiteral("q.txt")));
+        writeFile(QStringLiteral("q.txt"), "autre");
+        main->mnuFileSave_Click();
+        EXPECT_EQ(readFile(QStringLiteral("q.txt")), octets);
+    }
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(document().texte().left(3), QStringLiteral("{\\r"));
+}
+
+TEST_F(EditorTest, FormattingStaysInTheWindow)
+{
+    ouvrir(QStringLiteral("q.txt"), "\"Q\"\r\n\"R\"");
+    main->selectionnertout_Click();
+    QAction *gras = main->tbToolBar->findChild<QAction *>(QStringLiteral("Bold"));
+    gras->trigger();
+    EXPECT_TRUE(gras->isChecked());
+    EXPECT_EQ(document().RichTextBox1->fontWeight(), QFont::Bold);
+    main->tbToolBar_ButtonClick(QStringLiteral("Center"));
+    main->Combo1->setCurrentIndex(main->Combo1->count() - 1);
+    main->Combo1_Click();
+    EXPECT_EQ(document().RichTextBox1->font().pointSize(), 72);
+    main->mnuFileSave_Click();
+    EXPECT_EQ(readFile(QStringLiteral("q.txt")), QByteArray("\"Q\"\r\n\"R\""));
+    // A second click on the same selection undoes the first.
+    gras->trigger();
+    EXPECT_FALSE(gras->isChecked());
+    EXPECT_EQ(document().RichTextBox1->fontWeight(), QFont::Normal);
+}
+
+TEST_F(EditorTest, InsertAppendsOnANewLineAndKeepsTheDocumentsName)
+{
+    writeFile(QStringLiteral("insere.txt"), "\"I\"\r\n\"J\"");
+    dialogues->fichiers.push_back(path(QStringLiteral("insere.txt")));
+    main->Inserer_Click();
+    EXPECT_EQ(document().texte(), QStringLiteral("\n\"I\"\n\"J\""));
+    EXPECT_EQ(document().Caption(), QStringLiteral("Document 1"));
+    ouvrir(QStringLiteral("doc.txt"), "\"D\"");
+    dialogues->fichiers.push_back(path(QStringLiteral("insere.txt")));
+    main->Inserer_Click();
+    main->mnuFileSave_Click();
+    EXPECT_EQ(readFile(QStringLiteral("doc.txt")), QByteArray("\"D\"\r\n\"I\"\r\n\"J\""));
+    EXPECT_EQ(readFile(QStringLiteral("insere.txt")), QByteArray("\"I\"\r\n\"J\""));
+    EXPECT_EQ(dialogues->titres, QStringList({"Ouvrir", "Ouvrir", "Ouvrir"}));
+}
+
+TEST_F(EditorTest, SaveOfANewDocumentAsksEachTimeAndKeepsItsCaption)
+{
+    document().setTexte(QStringLiteral("\"Q\""));
+    dialogues->fichiers = {path(QStringLiteral("quiz")), path(QStringLiteral("deux.TXT"))};
+    main->mnuFileSave_Click();
+    main->mnuFileSave_Click();
+    EXPECT_EQ(readFile(QStringLiteral("quiz.txt")), QByteArray("\"Q\""));
+    EXPECT_EQ(readFile(QStringLiteral("deux.TXT")), QByteArray("\"Q\""));
+    EXPECT_FALSE(exists(QStringLiteral("deux.TXT.txt")));
+    EXPECT_EQ(document().Caption(), QStringLiteral("Document 1"));
+    EXPECT_EQ(dialogues->titres, QStringList({"Enregistrer", "Enregistrer"}));
+    main->mnuFileSave_Click(); // cancelled
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(EditorTest, SaveAsRetitlesAndLaterSavesGoThere)
+{
+    document().setTexte(QStringLiteral("a"));
+    for (const char *nom : {"quiz", "quiz.txt"}) {
+        enregistrerSous(path(QString::fromLatin1(nom)));
+        EXPECT_EQ(document().Caption(), path(QStringLiteral("quiz.txt")));
+    }
+    EXPECT_FALSE(exists(QStringLiteral("quiz.txt.txt")));
+    document().setTexte(QStringLiteral("b"));
+    main->mnuFileSave_Click();
+    EXPECT_EQ(readFile(QStringLiteral("quiz.txt")), QByteArray("b"));
+    EXPECT_EQ(dialogues->titres, QStringList({"Save As", "Save As"}));
+    // Emptying everything and saving writes an empty file.
+    main->effacertout_Click();
+    main->mnuFileSave_Click();
+    EXPECT_EQ(readFile(QStringLiteral("quiz.txt")), QByteArray());
+}
+
+TEST_F(EditorTest, FailedWriteSaysSoAndChangesNothing)
+{
+    document().setTexte(QStringLiteral("a"));
+    const QString absent = path(QStringLiteral("absent/quiz"));
+    enregistrerSous(absent);
+    auto m = messages();
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_EQ(m[0].title, QStringLiteral("Erreur"));
+    EXPECT_TRUE(m[0].text.contains(absent + QStringLiteral(".txt")));
+    EXPECT_EQ(document().Caption(), QStringLiteral("Document 1"));
+
+    ouvrir(QStringLiteral("q.txt"), "ancien");
+    document().setTexte(QStringLiteral("do → ré"));
+    main->mnuFileSave_Click();
+    m = messages();
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_TRUE(m[0].text.contains(QStringLiteral("« → »")));
+    EXPECT_EQ(readFile(QStringLiteral("q.txt")), QByteArray("ancien"));
+}
+
+TEST_F(EditorTest, UnreadableFileSaysSoAndKeepsTheText)
+{
+    document().setTexte(QStringLiteral("garde"));
+    dialogues->fichiers.push_back(path(QStringLiteral("manque.txt")));
+    main->mnuFileOpen_Click();
+    const auto m = messages();
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_EQ(m[0].title, QStringLiteral("Erreur"));
+    EXPECT_TRUE(m[0].text.contains(path(QStringLiteral("manque.txt"))));
+    EXPECT_EQ(document().texte(), QStringLiteral("garde"));
+    EXPECT_EQ(document().Caption(), QStringLiteral("Document 1"));
+}
+
+TEST_F(EditorTest, PrintsTheSelectionOrTheWholeTextToPdf)
+{
+    QStringList lignes;
+    for (int i = 0; i < 300; ++i)
+        lignes << QStringLiteral("\"Question %1\",\"a\",\"b\",\"c\",\"d\",\"1\",\"\",\"\"").arg(i);
+    document().setTexte(lignes.join(u'\n'));
+    dialogues->pdf = path(QStringLiteral("tout.pdf"));
+    main->mnuFilePrint_Click();
+    EXPECT_FALSE(dialogues->selectionOfferte);
+    const int toutes = pages(readFile(QStringLiteral("tout.pdf")));
+    EXPECT_GT(toutes, 2);
+
+    QTextCursor c = document().RichTextBox1->textCursor();
+    c.setPosition(0);
+    c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    document().RichTextBox1->setTextCursor(c);
+    dialogues->pdf = path(QStringLiteral("selection.pdf"));
+    dialogues->imprimerSelection = true;
+    main->mnuFilePrint_Click();
+    EXPECT_TRUE(dialogues->selectionOfferte);
+    EXPECT_EQ(pages(readFile(QStringLiteral("selection.pdf"))), 1);
+
+    // The user may still choose the whole text while something is selected.
+    dialogues->pdf = path(QStringLiteral("choix.pdf"));
+    dialogues->imprimerSelection = false;
+    main->mnuFilePrint_Click();
+    EXPECT_EQ(pages(readFile(QStringLiteral("choix.pdf"))), toutes);
+
+    dialogues->pdf.clear(); // cancelled
+    main->mnuFilePrint_Click();
+    EXPECT_TRUE(messages().empty());
+}
