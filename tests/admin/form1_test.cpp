@@ -9,6 +9,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
 
 using namespace platform;
 
@@ -104,6 +106,7 @@ protected:
         writeFile("random.tpq", "0,1\r\n");
         programmes(toutesLesCles().mid(0, 18));
         ecoutes(4);
+        QDir(m_folder.path()).mkpath(QStringLiteral("textes"));
         for (int slot = 1; slot <= 7; ++slot)
             emplacement(slot, "\"\",\"\"\r\n");
     }
@@ -343,4 +346,285 @@ TEST_F(Form1Test, MinutesFollowTheSecondsBoxAndKeepTheirCaptionOnBadText)
         f.Text_nombre_secondes->setText(texte);
         EXPECT_EQ(f.Label_minutes->Caption(), minutes) << texte;
     }
+}
+
+// ---- Saving ----
+
+TEST_F(Form1Test, CountsAreCheckedAtTheirBoundsAndNothingIsWrittenAfterAFailure)
+{
+    struct Cas {
+        const char *questions, *secondes;
+        const char *message; // nullptr: saved
+    };
+    const char *questions = "Le nombre de questions doit être compris entre 1 et 500";
+    const char *temps = "Le temps doit être compris entre 10 et 600";
+    const Cas cas[] = {{"0", "120", questions},  {"1", "120", nullptr},  {"500", "120", nullptr},
+                       {"501", "120", questions}, {"20", "9", temps},     {"20", "10", nullptr},
+                       {"20", "600", nullptr},   {"20", "601", temps},   {"020", "120", nullptr},
+                       {" 20", "120", nullptr},  {"1,5", "120", questions}, {"", "120", questions},
+                       {"abc", "120", questions}, {"20", "", temps},      {"abc", "abc", questions}};
+    for (const Cas &c : cas) {
+        for (const QString &fichier : QDir(m_folder.path()).entryList(QDir::Files))
+            QFile::remove(path(fichier));
+        m_messages.clear();
+        Form1 &f = outil();
+        f.Check_bouton_option->setValue(1);
+        f.Text_nombre_questions->setText(c.questions);
+        f.Text_nombre_secondes->setText(c.secondes);
+        f.Show();
+        f.Image_quitter_Click();
+        if (c.message) {
+            ASSERT_EQ(m_messages.size(), 1u) << c.questions << "/" << c.secondes;
+            EXPECT_EQ(m_messages[0].text, QString::fromUtf8(c.message));
+            EXPECT_EQ(m_messages[0].style, vbInformation);
+            EXPECT_EQ(m_messages[0].title, "Erreur");
+            EXPECT_TRUE(f.isVisible());
+            EXPECT_FALSE(exists("KSV.tpq") || exists("themes.tpq") || exists("random.tpq") ||
+                         exists("fichier_texte7.tpq"));
+        } else {
+            EXPECT_TRUE(m_messages.empty()) << c.questions << "/" << c.secondes;
+            EXPECT_FALSE(f.isVisible());
+            EXPECT_TRUE(readFile("KSV.tpq").startsWith("\"question\",\"" + QByteArray(c.questions) +
+                                                       "\",\"" + c.secondes + "\","));
+        }
+        recharger();
+    }
+}
+
+TEST_F(Form1Test, SavesTheTenFilesByteForByte)
+{
+    installationComplete({"compos", "aigu1", "grave7", "ecoutes", "fichier_texte2"});
+    emplacement(2, "\"/q/textes/Jazz.txt\",\"Jazz\"\r\n");
+    emplacement(3, "\"/q/textes/Baroque.txt\",\"Baroque\"\r\n");
+    Form1 &f = outil();
+    f.Option_temps->setValue(true);
+    f.Text_nombre_secondes->setText("90");
+    f.Combo_bruitage_vrai->choisir("Applaudissements");
+    f.Check_bruitage_faux->setValue(0);
+    f.Check_tictac->setValue(0);
+    f.Check_bouton_option->setValue(0);
+    f.Check_speech->setValue(1);
+    f.Combo_points->choisir("15");
+    f.Check_theme("organa")->setValue(1);
+    f.Check_theme("compos")->setValue(0);
+    f.Option_ordre->setValue(true);
+    // The warning comes before any file is written.
+    m_pendantMessage = [this] { EXPECT_EQ(readFile("KSV.tpq"), kReglagesLivres); };
+    f.Show();
+    f.Image_quitter_Click();
+
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages[0].text,
+              QString::fromUtf8("Le bouton Option ne sera invisible qu'après le redémarrage du programme!"));
+    EXPECT_EQ(m_messages[0].style, vbOKOnly);
+    EXPECT_EQ(m_messages[0].title, "Avertissement!");
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(readFile("KSV.tpq"), "\"temps\",\"20\",\"90\",\"Applaudissements\",\"non\",\"non\","
+                                   "\"non\",\"oui\",\"15\",\"1\",\"oui\"\r\n");
+    // The listening theme had no program, so it is switched off.
+    EXPECT_EQ(readFile("themes.tpq"), themes({"organa", "aigu1", "grave7", "fichier_texte2"}));
+    EXPECT_EQ(readFile("random.tpq"), "1,1\r\n");
+    EXPECT_EQ(readFile("fichier_texte.tpq"), "\"\",\"\"\r\n");
+    EXPECT_EQ(readFile("fichier_texte2.tpq"), "\"/q/textes/Jazz.txt\",\"Jazz\"\r\n");
+    // Unticked, yet saved with its title and path.
+    EXPECT_EQ(readFile("fichier_texte3.tpq"), "\"/q/textes/Baroque.txt\",\"Baroque\"\r\n");
+    EXPECT_EQ(readFile("fichier_texte7.tpq"), "\"\",\"\"\r\n");
+}
+
+TEST_F(Form1Test, SavesEmptyItemsForWhatIsNotSelected)
+{
+    writeFile("KSV.tpq", "\"Question\",\"20\",\"120\",\"x\",\"x\",\"oui\",\"oui\",\"oui\",\"x\",\"x\","
+                         "\"non\"\r\n");
+    writeFile("random.tpq", "7,1\r\n");
+    Form1 &f = outil();
+    f.Show();
+    f.Image_quitter_Click();
+    EXPECT_EQ(readFile("KSV.tpq"), "\"question\",\"20\",\"120\",\"\",\"\",\"oui\",\"oui\",\"oui\",,,"
+                                   "\"non\"\r\n");
+    EXPECT_EQ(readFile("random.tpq"), "1,1\r\n");
+}
+
+TEST_F(Form1Test, AFileThatCannotBeWrittenKeepsTheWindowOpen)
+{
+    installationComplete({});
+    QFile::remove(path("random.tpq"));
+    QDir(m_folder.path()).mkpath("random.tpq");
+    Form1 &f = outil();
+    f.Show();
+    f.Image_quitter_Click();
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages[0].text, "Impossible d'enregistrer le fichier : " + path("random.tpq"));
+    EXPECT_EQ(m_messages[0].title, "Erreur");
+    EXPECT_TRUE(f.isVisible());
+    // The files before it are written, the ones after it are not.
+    EXPECT_EQ(readFile("themes.tpq"), themes({}));
+    QFile::remove(path("fichier_texte.tpq"));
+    f.Image_quitter_Click();
+    EXPECT_FALSE(exists("fichier_texte.tpq"));
+}
+
+// ---- Text-file slots ----
+
+TEST_F(Form1Test, ChoosingAFileFillsTheSlotAndWritesItsFileAtOnce)
+{
+    installationComplete({});
+    writeFile("textes/quiz.solfege.txt", "x");
+    const QString choisi = path("textes/quiz.solfege.txt");
+    Form1 &f = outil();
+    QString dossier;
+    f.setChoixFichier([&](const QString &d) { dossier = d; return std::optional<QString>(choisi); });
+    f.Command_ouvrir_texte(4)->setValue(true);
+    EXPECT_EQ(dossier, path("textes"));
+    EXPECT_EQ(f.Caption(), "quiz.solfege.txt");
+    EXPECT_EQ(f.Check_fichier_texte(4)->text(), "quiz.solfege");
+    EXPECT_EQ(f.Check_fichier_texte(4)->Value(), 1);
+    EXPECT_TRUE(f.Check_fichier_texte(4)->isEnabled());
+    EXPECT_EQ(f.Label_chemin_fichier_texte(4)->Caption(), choisi);
+    EXPECT_EQ(readFile("fichier_texte4.tpq"), "\"" + choisi.toUtf8() + "\",\"quiz.solfege\"\r\n");
+    // One row's actions never touch another row.
+    EXPECT_EQ(readFile("fichier_texte3.tpq"), "\"\",\"\"\r\n");
+    EXPECT_EQ(f.Check_fichier_texte(3)->text(), "");
+}
+
+TEST_F(Form1Test, ChoosingAFileTicksASetButUntickedSlot)
+{
+    installationComplete({});
+    emplacement(2, "\"/q/Jazz.txt\",\"Jazz\"\r\n");
+    writeFile("textes/Blues", "x");
+    Form1 &f = outil();
+    ASSERT_EQ(f.Check_fichier_texte(2)->Value(), 0);
+    f.setChoixFichier([this](const QString &) { return std::optional<QString>(path("textes/Blues")); });
+    f.Command_ouvrir_texte(2)->setValue(true);
+    EXPECT_EQ(f.Check_fichier_texte(2)->Value(), 1);
+    // A name without a dot is its own title.
+    EXPECT_EQ(f.Check_fichier_texte(2)->text(), "Blues");
+}
+
+TEST_F(Form1Test, CancellingTheDialogChangesNothing)
+{
+    installationComplete({});
+    Form1 &f = outil();
+    const QString caption = f.Caption();
+    f.setChoixFichier([](const QString &) { return std::optional<QString>(); });
+    f.Command_ouvrir_texte(1)->setValue(true);
+    EXPECT_EQ(f.Caption(), caption);
+    EXPECT_EQ(f.Check_fichier_texte(1)->text(), "");
+    EXPECT_FALSE(f.Check_fichier_texte(1)->isEnabled());
+    EXPECT_EQ(readFile("fichier_texte.tpq"), "\"\",\"\"\r\n");
+}
+
+TEST_F(Form1Test, AFileThatCannotBeOpenedOrHeldIsRefused)
+{
+    installationComplete({});
+    writeFile("textes/Dit \"oui\".txt", "x");
+    writeFile("textes/\u266B.txt", "x");
+    const QString refuses[] = {path("textes/Absent.txt"), path("textes/Dit \"oui\".txt"),
+                               path("textes/\u266B.txt")};
+    for (const QString &chemin : refuses) {
+        m_messages.clear();
+        Form1 &f = outil();
+        f.setChoixFichier([&](const QString &) { return std::optional<QString>(chemin); });
+        f.Command_ouvrir_texte(5)->setValue(true);
+        ASSERT_EQ(m_messages.size(), 1u) << chemin.toStdString();
+        EXPECT_EQ(m_messages[0].text, "Impossible d'ouvrir le fichier: " + chemin);
+        EXPECT_EQ(m_messages[0].style, vbOKOnly);
+        EXPECT_EQ(m_messages[0].title, "Tempelgestion");
+        EXPECT_EQ(f.Caption(), QFileInfo(chemin).fileName());
+        EXPECT_EQ(f.Check_fichier_texte(5)->text(), "");
+        EXPECT_EQ(f.Label_chemin_fichier_texte(5)->Caption(), "");
+        EXPECT_EQ(readFile("fichier_texte5.tpq"), "\"\",\"\"\r\n");
+        recharger();
+    }
+}
+
+TEST_F(Form1Test, UntickingASlotEmptiesItInTheWindowOnly)
+{
+    installationComplete({"fichier_texte6"});
+    emplacement(6, "\"/q/Jazz.txt\",\"Jazz\"\r\n");
+    Form1 &f = outil();
+    f.Check_fichier_texte(6)->setValue(0);
+    EXPECT_EQ(f.Check_fichier_texte(6)->text(), "");
+    EXPECT_EQ(f.Label_chemin_fichier_texte(6)->Caption(), "");
+    EXPECT_FALSE(f.Check_fichier_texte(6)->isEnabled());
+    EXPECT_EQ(readFile("fichier_texte6.tpq"), "\"/q/Jazz.txt\",\"Jazz\"\r\n");
+}
+
+// ---- Score clearing and download page ----
+
+TEST_F(Form1Test, ClearingScoresAsksFirstAndDeletesOnlyItsOwnFile)
+{
+    writeFile("Scoresquestion.tpq", "q");
+    writeFile("Scorestemps.tpq", "t");
+    Form1 &f = outil();
+    m_reponse = vbCancel;
+    f.Command_supprimer_questions->setValue(true);
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages[0].text, QString::fromUtf8("Les scores seront effacés si vous cliquez sur "
+                                                     "OK!\r\nIl ne sera plus possible de les récupérer."));
+    EXPECT_EQ(m_messages[0].style, 65);
+    EXPECT_EQ(m_messages[0].title, "Attention!");
+    EXPECT_TRUE(exists("Scoresquestion.tpq"));
+    m_reponse = vbOK;
+    f.Command_supprimer_questions->setValue(true);
+    EXPECT_FALSE(exists("Scoresquestion.tpq"));
+    EXPECT_TRUE(exists("Scorestemps.tpq"));
+    // No file left: nothing to say.
+    f.Command_supprimer_questions->setValue(true);
+    EXPECT_EQ(m_messages.size(), 3u);
+    f.Command_supprimer_temps->setValue(true);
+    EXPECT_FALSE(exists("Scorestemps.tpq"));
+}
+
+TEST_F(Form1Test, WithoutABrowserTheAddressIsGiven)
+{
+    for (const std::optional<QString> &valeur : {std::optional<QString>(), std::optional<QString>("\"")}) {
+        m_messages.clear();
+        setRegistryAnswerer([&](RegistryRoot, const QString &, const QString &) { return valeur; });
+        outil().Command_telecharger->setValue(true);
+        ASSERT_EQ(m_messages.size(), 1u);
+        EXPECT_EQ(m_messages[0].text,
+                  QString::fromUtf8("Le navigateur ne peut pas être trouvé. Veuillez le lancer depuis "
+                                    "le menu Démarrer en utilisant l'adresse ") +
+                      kAdresseTelechargement);
+        EXPECT_EQ(m_messages[0].style, vbExclamation);
+        EXPECT_EQ(m_messages[0].title, "Erreur!");
+        EXPECT_TRUE(m_demarrages.empty());
+    }
+}
+
+TEST_F(Form1Test, TheBrowserIsStartedOnTheDownloadPage)
+{
+    writeFile("Mon navigateur", "#!/bin/sh\n");
+    const QString programme = path("Mon navigateur");
+    QFile::setPermissions(programme, QFile::permissions(programme) | QFileDevice::ExeOwner);
+    struct Cas {
+        QString valeur;
+        QStringList arguments;
+    };
+    const Cas cas[] = {
+        {"\"" + programme + "\" -osint -url \"%1\"", {kAdresseTelechargement}},
+        {"\"" + programme + "\" --nouvelle %u", {kAdresseTelechargement}},
+        {QStringLiteral("/bin/sh -c %u"), {"-c", kAdresseTelechargement}}};
+    for (const Cas &c : cas) {
+        m_demarrages.clear();
+        setRegistryAnswerer([&](RegistryRoot root, const QString &key, const QString &name) {
+            EXPECT_EQ(root, RegistryRoot::ClassesRoot);
+            EXPECT_EQ(key, "HTTP\\Shell\\Open\\command");
+            EXPECT_EQ(name, "");
+            return std::optional<QString>(c.valeur);
+        });
+        outil().Command_telecharger->setValue(true);
+        ASSERT_EQ(m_demarrages.size(), 1u) << c.valeur.toStdString();
+        EXPECT_TRUE(m_demarrages[0].programme.endsWith("sh") ||
+                    m_demarrages[0].programme == programme);
+        EXPECT_EQ(m_demarrages[0].arguments, c.arguments) << c.valeur.toStdString();
+    }
+    // A program that is nowhere is not started, and nothing is said.
+    m_demarrages.clear();
+    setRegistryAnswerer([](RegistryRoot, const QString &, const QString &) {
+        return std::optional<QString>("navigateur-introuvable-xyz %u");
+    });
+    outil().Command_telecharger->setValue(true);
+    EXPECT_TRUE(m_demarrages.empty());
+    EXPECT_TRUE(m_messages.empty());
 }
