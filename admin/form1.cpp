@@ -217,6 +217,8 @@ void Form1::construireEmplacements()
         blanc(new OptionButton(Frame8, "Option_ordre", QStringLiteral("Questions dans l'ordre")));
     // Wide enough for its caption, up to the frame's edge.
     Option_ordre->Move(2220, 3720, 2115, 255);
+    police(Option_aleatoire, 9);
+    police(Option_ordre, 9);
     Command_telecharger = blanc(new CommandButton(
         Frame8, "Command_telecharger", QStringLiteral("Télécharger des questionnaires sur Internet")));
     Command_telecharger->Move(120, 4020, 4155, 375);
