@@ -15,11 +15,25 @@ constexpr std::uint32_t kBlanc = 0xFFFFFF;
 constexpr int kPacks = 19;
 
 // The packs' boxes, in theme order, with the name of their question pack.
-const std::array<const char *, kPacks> kNomsPacks = {
-    "Les compositeurs", "Les visages des musiciens", "Les instruments", "Le lexique musical",
-    "Niveau 1", "Niveau 2", "Niveau 3", "Niveau 4", "Niveau 5", "Niveau 6", "Niveau 7",
-    "Niveau 1", "Niveau 2", "Niveau 3", "Niveau 4", "Niveau 5", "Niveau 6", "Niveau 7",
-    "Les écoutes musicales"};
+const std::array<const char *, kPacks> kNomsPacks = {"Les compositeurs",
+                                                     "Les visages des musiciens",
+                                                     "Les instruments",
+                                                     "Le lexique musical",
+                                                     "Niveau 1",
+                                                     "Niveau 2",
+                                                     "Niveau 3",
+                                                     "Niveau 4",
+                                                     "Niveau 5",
+                                                     "Niveau 6",
+                                                     "Niveau 7",
+                                                     "Niveau 1",
+                                                     "Niveau 2",
+                                                     "Niveau 3",
+                                                     "Niveau 4",
+                                                     "Niveau 5",
+                                                     "Niveau 6",
+                                                     "Niveau 7",
+                                                     "Les écoutes musicales"};
 
 template <class C> C *blanc(C *control)
 {
@@ -49,8 +63,9 @@ Form1::Form1() : Form(QString::fromLatin1(formName))
     construireThemes();
     construireEmplacements();
 
-    Command_supprimer_questions = blanc(new admin::BoutonMultiligne(
-        this, "Command_supprimer_questions", QStringLiteral("Supprimer les scores du quiz \"Questions\"")));
+    Command_supprimer_questions = blanc(
+        new admin::BoutonMultiligne(this, "Command_supprimer_questions",
+                                    QStringLiteral("Supprimer les scores du quiz \"Questions\"")));
     Command_supprimer_questions->Move(9540, 6630, 2055, 675);
     Command_supprimer_temps = blanc(new admin::BoutonMultiligne(
         this, "Command_supprimer_temps", QStringLiteral("Supprimer les scores du quiz \"Temps\"")));
@@ -68,9 +83,9 @@ Form1::Form1() : Form(QString::fromLatin1(formName))
     connect(Image_quitter, &Image::Click, this, &Form1::Image_quitter_Click);
 
     m_choixFichier = [this](const QString &dossier) -> std::optional<QString> {
-        const QString chemin = QFileDialog::getOpenFileName(
-            this, QStringLiteral("Ouvrir un fichier texte"), dossier,
-            QStringLiteral("Textes (*.txt)"));
+        const QString chemin =
+            QFileDialog::getOpenFileName(this, QStringLiteral("Ouvrir un fichier texte"), dossier,
+                                         QStringLiteral("Textes (*.txt)"));
         if (chemin.isEmpty())
             return std::nullopt;
         return chemin;
@@ -128,14 +143,16 @@ void Form1::construireBruitagesEtDivers()
 {
     Frame2 = blanc(new Frame(this, "Frame2", QStringLiteral("Bruitages")));
     Frame2->Move(6240, 2490, 5025, 2055);
-    Check_bruitage_vrai = blanc(new CheckBox(
-        Frame2, "Check_bruitage_vrai", QStringLiteral("Entendre un son lorsque la réponse est bonne")));
+    Check_bruitage_vrai =
+        blanc(new CheckBox(Frame2, "Check_bruitage_vrai",
+                           QStringLiteral("Entendre un son lorsque la réponse est bonne")));
     Check_bruitage_vrai->Move(180, 300, 4515, 375);
     Combo_bruitage_vrai = new ComboBox(Frame2, "Combo_bruitage_vrai");
     Combo_bruitage_vrai->Move(180, 660, 1995, 315);
     Combo_bruitage_vrai->remplir({QStringLiteral("Ding"), QStringLiteral("Applaudissements")});
-    Check_bruitage_faux = blanc(new CheckBox(
-        Frame2, "Check_bruitage_faux", QStringLiteral("Entendre un son lorsque la réponse est fausse")));
+    Check_bruitage_faux =
+        blanc(new CheckBox(Frame2, "Check_bruitage_faux",
+                           QStringLiteral("Entendre un son lorsque la réponse est fausse")));
     Check_bruitage_faux->Move(150, 1020, 4515, 345);
     Combo_bruitage_faux = new ComboBox(Frame2, "Combo_bruitage_faux");
     Combo_bruitage_faux->Move(210, 1380, 1965, 315);
@@ -146,11 +163,11 @@ void Form1::construireBruitagesEtDivers()
 
     Frame3 = blanc(new Frame(this, "Frame3", QStringLiteral("Divers")));
     Frame3->Move(6210, 4590, 5025, 1155);
-    Check_musique = blanc(new CheckBox(
-        Frame3, "Check_musique", QStringLiteral("Entendre une musique au démarrage du jeu")));
+    Check_musique = blanc(new CheckBox(Frame3, "Check_musique",
+                                       QStringLiteral("Entendre une musique au démarrage du jeu")));
     Check_musique->Move(120, 270, 4515, 255);
-    Check_bouton_option = blanc(
-        new CheckBox(Frame3, "Check_bouton_option", QStringLiteral("Autoriser l'accès aux options")));
+    Check_bouton_option = blanc(new CheckBox(Frame3, "Check_bouton_option",
+                                             QStringLiteral("Autoriser l'accès aux options")));
     Check_bouton_option->Move(120, 540, 4155, 255);
     Check_speech =
         blanc(new CheckBox(Frame3, "Check_speech", QStringLiteral("Activer la synthèse vocale")));
@@ -173,8 +190,8 @@ void Form1::construireThemes()
     for (int i = 0; i < kPacks; ++i) {
         const QString cle = QString::fromLatin1(datafiles::kClesThemes[i]);
         Frame *cadre = i >= 4 && i < 11 ? Frame6 : i >= 11 && i < 18 ? Frame7 : Frame4;
-        auto *box = blanc(new CheckBox(cadre, QStringLiteral("Check_") + cle,
-                                       QString::fromUtf8(kNomsPacks[i])));
+        auto *box = blanc(
+            new CheckBox(cadre, QStringLiteral("Check_") + cle, QString::fromUtf8(kNomsPacks[i])));
         police(box, 9);
         box->setValue(1);
         if (cadre == Frame4) {
@@ -195,8 +212,8 @@ void Form1::construireEmplacements()
     for (int slot = 1; slot <= datafiles::kNombreEmplacements; ++slot) {
         const QString suffixe = slot == 1 ? QString() : QString::number(slot);
         const int haut = 240 + 490 * (slot - 1);
-        auto *ouvrir = blanc(new CommandButton(Frame8, QStringLiteral("Command_ouvrir_texte") + suffixe,
-                                               QStringLiteral("Ouvrir")));
+        auto *ouvrir = blanc(new CommandButton(
+            Frame8, QStringLiteral("Command_ouvrir_texte") + suffixe, QStringLiteral("Ouvrir")));
         ouvrir->Move(120, haut, 1095, 435);
         auto *box = blanc(new CheckBox(Frame8, QStringLiteral("Check_fichier_texte") + suffixe));
         box->Move(1260, haut, 3015, 435);
@@ -207,7 +224,8 @@ void Form1::construireEmplacements()
         m_ouvrir[slot - 1] = ouvrir;
         m_chemins[slot - 1] = chemin;
         Check_themes[kPacks + slot - 1] = box;
-        connect(ouvrir, &CommandButton::Click, this, [this, slot] { Command_ouvrir_texte_Click(slot); });
+        connect(ouvrir, &CommandButton::Click, this,
+                [this, slot] { Command_ouvrir_texte_Click(slot); });
         connect(box, &CheckBox::Click, this, [this, slot] { Check_fichier_texte_Click(slot); });
     }
     Option_aleatoire =
@@ -219,8 +237,9 @@ void Form1::construireEmplacements()
     Option_ordre->Move(2220, 3720, 2115, 255);
     police(Option_aleatoire, 9);
     police(Option_ordre, 9);
-    Command_telecharger = blanc(new CommandButton(
-        Frame8, "Command_telecharger", QStringLiteral("Télécharger des questionnaires sur Internet")));
+    Command_telecharger =
+        blanc(new CommandButton(Frame8, "Command_telecharger",
+                                QStringLiteral("Télécharger des questionnaires sur Internet")));
     Command_telecharger->Move(120, 4020, 4155, 375);
     connect(Command_telecharger, &CommandButton::Click, this, &Form1::Command_telecharger_Click);
 }

@@ -79,7 +79,8 @@ void Form1::Form_Load()
     for (int slot = 1; slot <= datafiles::kNombreEmplacements; ++slot) {
         const auto items =
             datafiles::lireEnregistrement(programPath(datafiles::fichierEmplacement(slot)), 2);
-        Label_chemin_fichier_texte(slot)->setCaption(items.size() > 0 ? items[0].asText() : QString());
+        Label_chemin_fichier_texte(slot)->setCaption(items.size() > 0 ? items[0].asText()
+                                                                      : QString());
         Check_fichier_texte(slot)->setText(items.size() > 1 ? items[1].asText() : QString());
         if (Check_fichier_texte(slot)->text().isEmpty()) {
             Check_fichier_texte(slot)->setValue(0);
@@ -94,8 +95,8 @@ void Form1::Form_Load()
     // The listening theme needs at least four pieces to draw from.
     CheckBox *ecoutes = Check_theme(QStringLiteral("ecoutes"));
     const QDir dossier(programPath(QStringLiteral("ecoutes")));
-    const bool assez = dossier.exists() &&
-                       dossier.entryList(QDir::Files).size() >= kFichiersEcoutesMinimum;
+    const bool assez =
+        dossier.exists() && dossier.entryList(QDir::Files).size() >= kFichiersEcoutesMinimum;
     if (!assez)
         ecoutes->setValue(0);
     ecoutes->setEnabled(assez);

@@ -40,7 +40,8 @@ void Form1::Image_quitter_Click()
     r.bruitage_faux = son(Check_bruitage_faux, Combo_bruitage_faux);
     r.bouton_option = ouiNon(Check_bouton_option);
     if (Check_bouton_option->Value() != 1)
-        MsgBox(QStringLiteral("Le bouton Option ne sera invisible qu'après le redémarrage du programme!"),
+        MsgBox(QStringLiteral(
+                   "Le bouton Option ne sera invisible qu'après le redémarrage du programme!"),
                vbOKOnly, QStringLiteral("Avertissement!"));
     r.tictac = ouiNon(Check_tictac);
     r.musique = ouiNon(Check_musique);

@@ -25,9 +25,10 @@ void Form1::Command_supprimer_temps_Click()
 // The game keeps its score files in the program folder, wherever the tool was started from.
 void Form1::effacerScores(const QString &fichier)
 {
-    const int reponse = MsgBox(QStringLiteral("Les scores seront effacés si vous cliquez sur OK!\r\n"
-                                              "Il ne sera plus possible de les récupérer."),
-                               vbOKCancel + vbInformation, QStringLiteral("Attention!"));
+    const int reponse =
+        MsgBox(QStringLiteral("Les scores seront effacés si vous cliquez sur OK!\r\n"
+                              "Il ne sera plus possible de les récupérer."),
+               vbOKCancel + vbInformation, QStringLiteral("Attention!"));
     if (reponse == vbOK)
         QFile::remove(programPath(fichier));
 }

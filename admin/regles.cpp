@@ -18,7 +18,8 @@ QStringList nombres(int de, int a)
 // -15 and 1. Only the French form: an optional sign, digits and a decimal comma.
 std::optional<std::pair<long long, int>> decimal(const QString &texte)
 {
-    static const QRegularExpression forme(QStringLiteral("^[ \\t]*([+-]?)(\\d*)(?:,(\\d*))?[ \\t]*$"));
+    static const QRegularExpression forme(
+        QStringLiteral("^[ \\t]*([+-]?)(\\d*)(?:,(\\d*))?[ \\t]*$"));
     const auto m = forme.match(texte);
     if (!m.hasMatch() || (m.captured(2).isEmpty() && m.captured(3).isEmpty()))
         return std::nullopt;

@@ -25,7 +25,9 @@ QString xdgAnswer(const QString &tool, const QStringList &arguments)
     }
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
         return {};
-    return QString::fromUtf8(process.readAllStandardOutput()).section(QLatin1Char('\n'), 0, 0).trimmed();
+    return QString::fromUtf8(process.readAllStandardOutput())
+        .section(QLatin1Char('\n'), 0, 0)
+        .trimmed();
 }
 
 // The value of `key` in the group `group` of a desktop or mimeapps file.
@@ -50,13 +52,15 @@ QString keyValue(const QString &path, const QString &group, const QString &key)
 QString defaultFromMimeApps()
 {
     QStringList files;
-    for (const QString &dir : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation))
+    for (const QString &dir :
+         QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation))
         files << dir + QStringLiteral("/mimeapps.list");
-    for (const QString &dir : QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation))
+    for (const QString &dir :
+         QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation))
         files << dir + QStringLiteral("/mimeapps.list");
     for (const QString &file : files) {
-        const QString value =
-            keyValue(file, QStringLiteral("Default Applications"), QStringLiteral("x-scheme-handler/http"));
+        const QString value = keyValue(file, QStringLiteral("Default Applications"),
+                                       QStringLiteral("x-scheme-handler/http"));
         const QString first = value.section(QLatin1Char(';'), 0, 0).trimmed();
         if (!first.isEmpty())
             return first;
@@ -74,7 +78,8 @@ QString desktopFile(const QString &id)
         nested[dash] = QLatin1Char('/');
         candidates << nested;
     }
-    for (const QString &dir : QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation)) {
+    for (const QString &dir :
+         QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation)) {
         for (const QString &candidate : candidates) {
             const QString path = QDir(dir).filePath(candidate);
             if (QFile::exists(path))
@@ -107,10 +112,12 @@ QString unescaped(const QString &value)
 
 std::optional<QString> browserCommand()
 {
-    QString id = xdgAnswer(QStringLiteral("xdg-settings"), {QStringLiteral("get"), QStringLiteral("default-web-browser")});
+    QString id = xdgAnswer(QStringLiteral("xdg-settings"),
+                           {QStringLiteral("get"), QStringLiteral("default-web-browser")});
     if (id.isEmpty())
         id = xdgAnswer(QStringLiteral("xdg-mime"),
-                       {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("x-scheme-handler/http")});
+                       {QStringLiteral("query"), QStringLiteral("default"),
+                        QStringLiteral("x-scheme-handler/http")});
     if (id.isEmpty())
         id = defaultFromMimeApps();
     if (id.isEmpty())
@@ -118,7 +125,8 @@ std::optional<QString> browserCommand()
     const QString file = desktopFile(id);
     if (file.isEmpty())
         return std::nullopt;
-    const QString exec = unescaped(keyValue(file, QStringLiteral("Desktop Entry"), QStringLiteral("Exec")));
+    const QString exec =
+        unescaped(keyValue(file, QStringLiteral("Desktop Entry"), QStringLiteral("Exec")));
     if (exec.isEmpty())
         return std::nullopt;
     return exec;

@@ -39,8 +39,8 @@ private:
     std::vector<Demarrage> &m_log;
 };
 
-const QByteArray kReglagesLivres =
-    "\"question\",\"20\",\"120\",\"Ding\",\"Buzzer\",\"oui\",\"oui\",\"oui\",\"0\",\"1\",\"non\"\r\n";
+const QByteArray kReglagesLivres = "\"question\",\"20\",\"120\",\"Ding\",\"Buzzer\",\"oui\","
+                                   "\"oui\",\"oui\",\"0\",\"1\",\"non\"\r\n";
 
 QByteArray themes(const QStringList &oui)
 {
@@ -125,8 +125,8 @@ TEST_F(Form1Test, QuestionOrderSelectsItsOptionInEitherLayout)
         const char *contenu;
         bool aleatoire, ordre;
     };
-    const Cas cas[] = {{"0,1\r\n", true, false}, {" 0  1 \r\n", true, false},
-                       {"1,1\r\n", false, true}, {" 1  1 \r\n", false, true},
+    const Cas cas[] = {{"0,1\r\n", true, false},  {" 0  1 \r\n", true, false},
+                       {"1,1\r\n", false, true},  {" 1  1 \r\n", false, true},
                        {"2,1\r\n", false, false}, {"", false, false}};
     for (const Cas &c : cas) {
         writeFile("random.tpq", c.contenu);
@@ -138,7 +138,8 @@ TEST_F(Form1Test, QuestionOrderSelectsItsOptionInEitherLayout)
 
 TEST_F(Form1Test, StartsFromTheStoredSettings)
 {
-    writeFile("KSV.tpq", "\"temps\",\"1000\",\"90\",\"non\",\"Hu\xE9" "es\",\"oui\",\"non\",\"oui\","
+    writeFile("KSV.tpq", "\"temps\",\"1000\",\"90\",\"non\",\"Hu\xE9"
+                         "es\",\"oui\",\"non\",\"oui\","
                          "\"05\",,\"oui\"\r\n");
     Form1 &f = outil();
     EXPECT_TRUE(f.Option_temps->Value());
@@ -340,8 +341,9 @@ TEST_F(Form1Test, MinutesFollowTheSecondsBoxAndKeepTheirCaptionOnBadText)
 {
     Form1 &f = outil();
     EXPECT_EQ(f.Label_minutes->Caption(), "00,11");
-    const std::pair<const char *, const char *> frappes[] = {
-        {"100", "1,66"}, {"", "1,66"}, {"abc", "1,66"}, {"69", "1,15"}, {"6a", "1,15"}, {"-30", "-0,5"}};
+    const std::pair<const char *, const char *> frappes[] = {{"100", "1,66"}, {"", "1,66"},
+                                                             {"abc", "1,66"}, {"69", "1,15"},
+                                                             {"6a", "1,15"},  {"-30", "-0,5"}};
     for (const auto &[texte, minutes] : frappes) {
         f.Text_nombre_secondes->setText(texte);
         EXPECT_EQ(f.Label_minutes->Caption(), minutes) << texte;
@@ -358,11 +360,12 @@ TEST_F(Form1Test, CountsAreCheckedAtTheirBoundsAndNothingIsWrittenAfterAFailure)
     };
     const char *questions = "Le nombre de questions doit être compris entre 1 et 500";
     const char *temps = "Le temps doit être compris entre 10 et 600";
-    const Cas cas[] = {{"0", "120", questions},  {"1", "120", nullptr},  {"500", "120", nullptr},
-                       {"501", "120", questions}, {"20", "9", temps},     {"20", "10", nullptr},
-                       {"20", "600", nullptr},   {"20", "601", temps},   {"020", "120", nullptr},
-                       {" 20", "120", nullptr},  {"1,5", "120", questions}, {"", "120", questions},
-                       {"abc", "120", questions}, {"20", "", temps},      {"abc", "abc", questions}};
+    const Cas cas[] = {
+        {"0", "120", questions},   {"1", "120", nullptr},     {"500", "120", nullptr},
+        {"501", "120", questions}, {"20", "9", temps},        {"20", "10", nullptr},
+        {"20", "600", nullptr},    {"20", "601", temps},      {"020", "120", nullptr},
+        {" 20", "120", nullptr},   {"1,5", "120", questions}, {"", "120", questions},
+        {"abc", "120", questions}, {"20", "", temps},         {"abc", "abc", questions}};
     for (const Cas &c : cas) {
         for (const QString &fichier : QDir(m_folder.path()).entryList(QDir::Files))
             QFile::remove(path(fichier));
@@ -415,7 +418,8 @@ TEST_F(Form1Test, SavesTheTenFilesByteForByte)
 
     ASSERT_EQ(m_messages.size(), 1u);
     EXPECT_EQ(m_messages[0].text,
-              QString::fromUtf8("Le bouton Option ne sera invisible qu'après le redémarrage du programme!"));
+              QString::fromUtf8(
+                  "Le bouton Option ne sera invisible qu'après le redémarrage du programme!"));
     EXPECT_EQ(m_messages[0].style, vbOKOnly);
     EXPECT_EQ(m_messages[0].title, "Avertissement!");
     EXPECT_FALSE(f.isVisible());
@@ -433,14 +437,16 @@ TEST_F(Form1Test, SavesTheTenFilesByteForByte)
 
 TEST_F(Form1Test, SavesEmptyItemsForWhatIsNotSelected)
 {
-    writeFile("KSV.tpq", "\"Question\",\"20\",\"120\",\"x\",\"x\",\"oui\",\"oui\",\"oui\",\"x\",\"x\","
-                         "\"non\"\r\n");
+    writeFile("KSV.tpq",
+              "\"Question\",\"20\",\"120\",\"x\",\"x\",\"oui\",\"oui\",\"oui\",\"x\",\"x\","
+              "\"non\"\r\n");
     writeFile("random.tpq", "7,1\r\n");
     Form1 &f = outil();
     f.Show();
     f.Image_quitter_Click();
-    EXPECT_EQ(readFile("KSV.tpq"), "\"question\",\"20\",\"120\",\"\",\"\",\"oui\",\"oui\",\"oui\",,,"
-                                   "\"non\"\r\n");
+    EXPECT_EQ(readFile("KSV.tpq"),
+              "\"question\",\"20\",\"120\",\"\",\"\",\"oui\",\"oui\",\"oui\",,,"
+              "\"non\"\r\n");
     EXPECT_EQ(readFile("random.tpq"), "1,1\r\n");
 }
 
@@ -472,7 +478,10 @@ TEST_F(Form1Test, ChoosingAFileFillsTheSlotAndWritesItsFileAtOnce)
     const QString choisi = path("textes/quiz.solfege.txt");
     Form1 &f = outil();
     QString dossier;
-    f.setChoixFichier([&](const QString &d) { dossier = d; return std::optional<QString>(choisi); });
+    f.setChoixFichier([&](const QString &d) {
+        dossier = d;
+        return std::optional<QString>(choisi);
+    });
     f.Command_ouvrir_texte(4)->setValue(true);
     EXPECT_EQ(dossier, path("textes"));
     EXPECT_EQ(f.Caption(), "quiz.solfege.txt");
@@ -493,7 +502,8 @@ TEST_F(Form1Test, ChoosingAFileTicksASetButUntickedSlot)
     writeFile("textes/Blues", "x");
     Form1 &f = outil();
     ASSERT_EQ(f.Check_fichier_texte(2)->Value(), 0);
-    f.setChoixFichier([this](const QString &) { return std::optional<QString>(path("textes/Blues")); });
+    f.setChoixFichier(
+        [this](const QString &) { return std::optional<QString>(path("textes/Blues")); });
     f.Command_ouvrir_texte(2)->setValue(true);
     EXPECT_EQ(f.Check_fichier_texte(2)->Value(), 1);
     // A name without a dot is its own title.
@@ -559,8 +569,9 @@ TEST_F(Form1Test, ClearingScoresAsksFirstAndDeletesOnlyItsOwnFile)
     m_reponse = vbCancel;
     f.Command_supprimer_questions->setValue(true);
     ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_EQ(m_messages[0].text, QString::fromUtf8("Les scores seront effacés si vous cliquez sur "
-                                                     "OK!\r\nIl ne sera plus possible de les récupérer."));
+    EXPECT_EQ(m_messages[0].text,
+              QString::fromUtf8("Les scores seront effacés si vous cliquez sur "
+                                "OK!\r\nIl ne sera plus possible de les récupérer."));
     EXPECT_EQ(m_messages[0].style, 65);
     EXPECT_EQ(m_messages[0].title, "Attention!");
     EXPECT_TRUE(exists("Scoresquestion.tpq"));
@@ -577,15 +588,17 @@ TEST_F(Form1Test, ClearingScoresAsksFirstAndDeletesOnlyItsOwnFile)
 
 TEST_F(Form1Test, WithoutABrowserTheAddressIsGiven)
 {
-    for (const std::optional<QString> &valeur : {std::optional<QString>(), std::optional<QString>("\"")}) {
+    for (const std::optional<QString> &valeur :
+         {std::optional<QString>(), std::optional<QString>("\"")}) {
         m_messages.clear();
         setRegistryAnswerer([&](RegistryRoot, const QString &, const QString &) { return valeur; });
         outil().Command_telecharger->setValue(true);
         ASSERT_EQ(m_messages.size(), 1u);
-        EXPECT_EQ(m_messages[0].text,
-                  QString::fromUtf8("Le navigateur ne peut pas être trouvé. Veuillez le lancer depuis "
-                                    "le menu Démarrer en utilisant l'adresse ") +
-                      kAdresseTelechargement);
+        EXPECT_EQ(
+            m_messages[0].text,
+            QString::fromUtf8("Le navigateur ne peut pas être trouvé. Veuillez le lancer depuis "
+                              "le menu Démarrer en utilisant l'adresse ") +
+                kAdresseTelechargement);
         EXPECT_EQ(m_messages[0].style, vbExclamation);
         EXPECT_EQ(m_messages[0].title, "Erreur!");
         EXPECT_TRUE(m_demarrages.empty());
@@ -601,10 +614,9 @@ TEST_F(Form1Test, TheBrowserIsStartedOnTheDownloadPage)
         QString valeur;
         QStringList arguments;
     };
-    const Cas cas[] = {
-        {"\"" + programme + "\" -osint -url \"%1\"", {kAdresseTelechargement}},
-        {"\"" + programme + "\" --nouvelle %u", {kAdresseTelechargement}},
-        {QStringLiteral("/bin/sh -c %u"), {"-c", kAdresseTelechargement}}};
+    const Cas cas[] = {{"\"" + programme + "\" -osint -url \"%1\"", {kAdresseTelechargement}},
+                       {"\"" + programme + "\" --nouvelle %u", {kAdresseTelechargement}},
+                       {QStringLiteral("/bin/sh -c %u"), {"-c", kAdresseTelechargement}}};
     for (const Cas &c : cas) {
         m_demarrages.clear();
         setRegistryAnswerer([&](RegistryRoot root, const QString &key, const QString &name) {

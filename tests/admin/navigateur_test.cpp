@@ -15,8 +15,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        for (const char *name : {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME", "XDG_DATA_DIRS",
-                                 "PATH"})
+        for (const char *name :
+             {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME", "XDG_DATA_DIRS", "PATH"})
             m_saved.emplace_back(name, qgetenv(name));
         qputenv("XDG_CONFIG_HOME", m_dir.filePath("config").toUtf8());
         qputenv("XDG_CONFIG_DIRS", m_dir.filePath("none").toUtf8());
@@ -47,8 +47,9 @@ protected:
 
 TEST_F(DesktopTest, TheDefaultHandlerOfHttpGivesItsExecLine)
 {
-    write("config/mimeapps.list", "[Added Associations]\nx-scheme-handler/http=autre.desktop;\n"
-                                  "[Default Applications]\nx-scheme-handler/http=nav.desktop;autre.desktop;\n");
+    write("config/mimeapps.list",
+          "[Added Associations]\nx-scheme-handler/http=autre.desktop;\n"
+          "[Default Applications]\nx-scheme-handler/http=nav.desktop;autre.desktop;\n");
     write("data/applications/nav.desktop",
           "[Desktop Entry]\nName=Nav\nExec=/opt/nav/nav --profil\\sdeux %u\n"
           "[Desktop Action fenetre]\nExec=/opt/nav/nav --fenetre\n");
@@ -59,7 +60,8 @@ TEST_F(DesktopTest, TheDefaultHandlerOfHttpGivesItsExecLine)
 
 TEST_F(DesktopTest, AVendorPrefixMayNameASubFolder)
 {
-    write("config/mimeapps.list", "[Default Applications]\nx-scheme-handler/http=marque-nav.desktop\n");
+    write("config/mimeapps.list",
+          "[Default Applications]\nx-scheme-handler/http=marque-nav.desktop\n");
     write("data/applications/marque/nav.desktop", "[Desktop Entry]\nExec=nav %U\n");
     EXPECT_EQ(platform::desktop::browserCommand(), std::optional<QString>("nav %U"));
 }

@@ -33,11 +33,12 @@ TEST(PointsLists, OnlyTheQuestionGameOffersTheSecondsLeft)
 TEST(MinutesLabel, ShowsMinutesTruncatedToTwoDecimals)
 {
     const std::pair<const char *, const char *> cas[] = {
-        {"120", "2"},   {"90", "1,5"},   {"100", "1,66"}, {"10", "0,16"}, {"600", "10"},
-        {"0", "0"},     {"-30", "-0,5"}, {"-61", "-1,02"}, {"69", "1,15"}, {" 60 ", "1"},
-        {"9,5", "0,15"}, {"+60", "1"},   {"999", "16,65"}};
+        {"120", "2"},    {"90", "1,5"},   {"100", "1,66"},  {"10", "0,16"}, {"600", "10"},
+        {"0", "0"},      {"-30", "-0,5"}, {"-61", "-1,02"}, {"69", "1,15"}, {" 60 ", "1"},
+        {"9,5", "0,15"}, {"+60", "1"},    {"999", "16,65"}};
     for (const auto &[secondes, minutes] : cas)
-        EXPECT_EQ(libelleMinutes(QString::fromUtf8(secondes)), QString::fromUtf8(minutes)) << secondes;
+        EXPECT_EQ(libelleMinutes(QString::fromUtf8(secondes)), QString::fromUtf8(minutes))
+            << secondes;
 }
 
 TEST(MinutesLabel, NoNumberGivesNothing)
@@ -53,16 +54,16 @@ TEST(Counts, AcceptOnlyWholeNumbersInRange)
         int minimum, maximum;
         bool valide;
     };
-    const Cas cas[] = {
-        {"0", 1, 500, false},   {"1", 1, 500, true},    {"500", 1, 500, true},
-        {"501", 1, 500, false}, {"9", 10, 600, false},  {"10", 10, 600, true},
-        {"600", 10, 600, true}, {"601", 10, 600, false}, {"020", 1, 500, true},
-        {" 20", 1, 500, true},  {"20 ", 1, 500, true},  {"+20", 1, 500, true},
-        {"1,5", 1, 500, false}, {"", 1, 500, false},    {"abc", 1, 500, false},
-        {"-5", 1, 500, false},  {"2 0", 1, 500, false}, {"1e2", 1, 500, false},
-        {"٣", 1, 500, false}};
+    const Cas cas[] = {{"0", 1, 500, false},   {"1", 1, 500, true},     {"500", 1, 500, true},
+                       {"501", 1, 500, false}, {"9", 10, 600, false},   {"10", 10, 600, true},
+                       {"600", 10, 600, true}, {"601", 10, 600, false}, {"020", 1, 500, true},
+                       {" 20", 1, 500, true},  {"20 ", 1, 500, true},   {"+20", 1, 500, true},
+                       {"1,5", 1, 500, false}, {"", 1, 500, false},     {"abc", 1, 500, false},
+                       {"-5", 1, 500, false},  {"2 0", 1, 500, false},  {"1e2", 1, 500, false},
+                       {"٣", 1, 500, false}};
     for (const Cas &c : cas)
-        EXPECT_EQ(nombreValide(QString::fromUtf8(c.texte), c.minimum, c.maximum), c.valide) << c.texte;
+        EXPECT_EQ(nombreValide(QString::fromUtf8(c.texte), c.minimum, c.maximum), c.valide)
+            << c.texte;
 }
 
 TEST(StoredPoints, MapTheSelectedEntry)
