@@ -94,7 +94,12 @@ private:
     // always ends with its defaults selected.
     void choisirTypeDeJeu(bool jeuQuestions);
     void remplirPoints(bool jeuQuestions);
+    // The steps of the start, in their order.
+    void appliquerOrdre(const std::vector<datafiles::Item> &items);
     void appliquerReglages(const std::vector<datafiles::Item> &items);
+    void verifierProgrammes();
+    void remplirEmplacements();
+    void verifierEcoutes();
     void effacerScores(const QString &fichier);
     // Writes one settings file; false, after saying so, when it could not be written.
     bool enregistrer(const QString &fichier, const platform::WriteResult &resultat);

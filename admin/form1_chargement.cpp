@@ -54,20 +54,28 @@ void points(admin::ComboBox *liste, const Item &item, int minimum)
 void Form1::Form_Load()
 {
     centre();
-
-    const auto ordre = datafiles::lireEnregistrement(programPath(datafiles::kFichierOrdre), 1);
-    if (!ordre.empty() && entier(ordre[0], 0, 1))
-        (entier(ordre[0], 0, 1) == 0 ? Option_aleatoire : Option_ordre)->setValue(true);
-
+    appliquerOrdre(datafiles::lireEnregistrement(programPath(datafiles::kFichierOrdre), 1));
     appliquerReglages(datafiles::lireEnregistrement(programPath(datafiles::kFichierReglages),
                                                     datafiles::kNombreReglages));
-
     const auto themes = datafiles::lireEnregistrement(programPath(datafiles::kFichierThemes),
                                                       datafiles::kNombreThemes);
     for (std::size_t i = 0; i < themes.size(); ++i)
         cocher(Check_themes[i], themes[i]);
+    verifierProgrammes();
+    remplirEmplacements();
+    verifierEcoutes();
+}
 
-    // A pack can be played only when its question program is there.
+void Form1::appliquerOrdre(const std::vector<Item> &items)
+{
+    const auto ordre = items.empty() ? std::nullopt : entier(items[0], 0, 1);
+    if (ordre)
+        (*ordre == 0 ? Option_aleatoire : Option_ordre)->setValue(true);
+}
+
+// A pack can be played only when its question program is there.
+void Form1::verifierProgrammes()
+{
     for (int i = 0; i < kPacks; ++i) {
         const bool present =
             QFileInfo(programPath(QString::fromLatin1(datafiles::kClesThemes[i]))).isFile();
@@ -75,24 +83,30 @@ void Form1::Form_Load()
             Check_themes[i]->setValue(0);
         Check_themes[i]->setEnabled(present);
     }
+}
 
+// A slot without a title is not in use; the ticks from themes.tpq are already set.
+void Form1::remplirEmplacements()
+{
     for (int slot = 1; slot <= datafiles::kNombreEmplacements; ++slot) {
         const auto items =
             datafiles::lireEnregistrement(programPath(datafiles::fichierEmplacement(slot)), 2);
+        CheckBox *box = Check_fichier_texte(slot);
         Label_chemin_fichier_texte(slot)->setCaption(items.size() > 0 ? items[0].asText()
                                                                       : QString());
-        Check_fichier_texte(slot)->setText(items.size() > 1 ? items[1].asText() : QString());
-        if (Check_fichier_texte(slot)->text().isEmpty()) {
-            Check_fichier_texte(slot)->setValue(0);
-            Check_fichier_texte(slot)->setEnabled(false);
+        box->setText(items.size() > 1 ? items[1].asText() : QString());
+        if (box->text().isEmpty()) {
+            box->setValue(0);
+            box->setEnabled(false);
+        } else {
+            box->setEnabled(true);
         }
     }
-    for (int slot = 1; slot <= datafiles::kNombreEmplacements; ++slot) {
-        if (!Check_fichier_texte(slot)->text().isEmpty())
-            Check_fichier_texte(slot)->setEnabled(true);
-    }
+}
 
-    // The listening theme needs at least four pieces to draw from.
+// The listening theme needs at least four pieces to draw from.
+void Form1::verifierEcoutes()
+{
     CheckBox *ecoutes = Check_theme(QStringLiteral("ecoutes"));
     const QDir dossier(programPath(QStringLiteral("ecoutes")));
     const bool assez =
