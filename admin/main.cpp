@@ -1,0 +1,17 @@
+// Tempelgestion: the administration tool. Its one window reads the settings at start and
+// ends the program when it closes.
+#include "admin/form1.h"
+#include "platform/display.h"
+#include "platform/screens.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    if (!platform::checkDisplay("Tempelgestion"))
+        return 1;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tempelgestion"));
+    platform::Screens::get<Form1>().Show();
+    return app.exec();
+}
