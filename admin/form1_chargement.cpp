@@ -78,7 +78,7 @@ void Form1::verifierProgrammes()
 {
     for (int i = 0; i < kPacks; ++i) {
         const bool present =
-            QFileInfo(programPath(QString::fromLatin1(datafiles::kClesThemes[i]))).isFile();
+            QFileInfo(questionProgramPath(QString::fromLatin1(datafiles::kClesThemes[i]))).isFile();
         if (!present)
             Check_themes[i]->setValue(0);
         Check_themes[i]->setEnabled(present);

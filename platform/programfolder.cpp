@@ -29,4 +29,9 @@ QString programPath(const QString &fileName)
     return QDir(programFolder()).filePath(fileName);
 }
 
+QString questionProgramPath(const QString &key)
+{
+    return programPath(QStringLiteral("questions/") + key);
+}
+
 } // namespace platform

@@ -84,8 +84,9 @@ protected:
 
     void programmes(const QStringList &cles) const
     {
+        QDir(m_folder.path()).mkpath(QStringLiteral("questions"));
         for (const QString &cle : cles)
-            writeFile(cle, "");
+            writeFile(QStringLiteral("questions/") + cle, "");
     }
     void ecoutes(int fichiers) const
     {
@@ -97,14 +98,13 @@ protected:
     {
         writeFile(datafiles::fichierEmplacement(slot), ligne);
     }
-    // Every question program but the listening one (its folder takes its name), four pieces to
-    // listen to and an empty slot file for each slot.
+    // Every pack's question program, four pieces to listen to and an empty slot file for each slot.
     void installationComplete(const QStringList &themesOui) const
     {
         writeFile("KSV.tpq", kReglagesLivres);
         writeFile("themes.tpq", themes(themesOui));
         writeFile("random.tpq", "0,1\r\n");
-        programmes(toutesLesCles().mid(0, 18));
+        programmes(toutesLesCles().mid(0, 19));
         ecoutes(4);
         QDir(m_folder.path()).mkpath(QStringLiteral("textes"));
         for (int slot = 1; slot <= 7; ++slot)
@@ -425,8 +425,8 @@ TEST_F(Form1Test, SavesTheTenFilesByteForByte)
     EXPECT_FALSE(f.isVisible());
     EXPECT_EQ(readFile("KSV.tpq"), "\"temps\",\"20\",\"90\",\"Applaudissements\",\"non\",\"non\","
                                    "\"non\",\"oui\",\"15\",\"1\",\"oui\"\r\n");
-    // The listening theme had no program, so it is switched off.
-    EXPECT_EQ(readFile("themes.tpq"), themes({"organa", "aigu1", "grave7", "fichier_texte2"}));
+    EXPECT_EQ(readFile("themes.tpq"),
+              themes({"organa", "aigu1", "grave7", "ecoutes", "fichier_texte2"}));
     EXPECT_EQ(readFile("random.tpq"), "1,1\r\n");
     EXPECT_EQ(readFile("fichier_texte.tpq"), "\"\",\"\"\r\n");
     EXPECT_EQ(readFile("fichier_texte2.tpq"), "\"/q/textes/Jazz.txt\",\"Jazz\"\r\n");
