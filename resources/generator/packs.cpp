@@ -119,15 +119,29 @@ void bassClefOn(QPainter &p, const Staff &st, double x)
     p.drawEllipse(QPointF(x + 2.3 * s, y + 0.5 * s), 0.16 * s, 0.16 * s);
 }
 
+// Two upright strokes and two rising bars, the right stroke mirroring the left one: the sharp
+// and the natural differ only in their extents (in spaces, from the note's position).
+void uprightsAndBars(QPainter &p, const Staff &st, double x, int step, double stemX, double stemTop,
+                     double stemBottom, double barHalf, double barY)
+{
+    const double s = st.s, y = st.y(step), rise = 0.28 * s;
+    p.setPen(inkPen(0.11 * s, Qt::FlatCap));
+    p.drawLine(QPointF(x - stemX * s, y + stemTop * s), QPointF(x - stemX * s, y + stemBottom * s));
+    p.drawLine(QPointF(x + stemX * s, y - stemBottom * s), QPointF(x + stemX * s, y - stemTop * s));
+    p.setPen(inkPen(0.27 * s, Qt::FlatCap));
+    for (double bar : {-barY, barY})
+        p.drawLine(QPointF(x - barHalf * s, y + bar * s + rise / 2),
+                   QPointF(x + barHalf * s, y + bar * s - rise / 2));
+}
+
 void sharpAt(QPainter &p, const Staff &st, double x, int step)
 {
-    const double s = st.s, y = st.y(step);
-    p.setPen(inkPen(0.11 * s, Qt::FlatCap));
-    p.drawLine(QPointF(x - 0.22 * s, y - 1.3 * s), QPointF(x - 0.22 * s, y + 1.45 * s));
-    p.drawLine(QPointF(x + 0.22 * s, y - 1.45 * s), QPointF(x + 0.22 * s, y + 1.3 * s));
-    p.setPen(inkPen(0.27 * s, Qt::FlatCap));
-    p.drawLine(QPointF(x - 0.55 * s, y - 0.3 * s), QPointF(x + 0.55 * s, y - 0.6 * s));
-    p.drawLine(QPointF(x - 0.55 * s, y + 0.6 * s), QPointF(x + 0.55 * s, y + 0.3 * s));
+    uprightsAndBars(p, st, x, step, 0.22, -1.3, 1.45, 0.55, 0.45);
+}
+
+void naturalAt(QPainter &p, const Staff &st, double x, int step)
+{
+    uprightsAndBars(p, st, x, step, 0.28, -1.4, 0.55, 0.28, 0.38);
 }
 
 void flatAt(QPainter &p, const Staff &st, double x, int step)
@@ -143,17 +157,6 @@ void flatAt(QPainter &p, const Staff &st, double x, int step)
     p.setPen(inkPen(0.26 * s));
     p.setBrush(Qt::NoBrush);
     p.drawPath(bowl);
-}
-
-void naturalAt(QPainter &p, const Staff &st, double x, int step)
-{
-    const double s = st.s, y = st.y(step);
-    p.setPen(inkPen(0.11 * s, Qt::FlatCap));
-    p.drawLine(QPointF(x - 0.28 * s, y - 1.4 * s), QPointF(x - 0.28 * s, y + 0.55 * s));
-    p.drawLine(QPointF(x + 0.28 * s, y - 0.55 * s), QPointF(x + 0.28 * s, y + 1.4 * s));
-    p.setPen(inkPen(0.26 * s, Qt::FlatCap));
-    p.drawLine(QPointF(x - 0.28 * s, y - 0.25 * s), QPointF(x + 0.28 * s, y - 0.5 * s));
-    p.drawLine(QPointF(x - 0.28 * s, y + 0.5 * s), QPointF(x + 0.28 * s, y + 0.25 * s));
 }
 
 void wholeRest(QPainter &p, const Staff &st, double x)
