@@ -380,6 +380,61 @@ QImage instrumentPicture(const std::function<void(QPainter &)> &draw, double siz
     return img;
 }
 
+// A concert harp in the unit box: the pillar on the left, the curved neck on top, the
+// sound box slanting down to the base, and the strings between neck and sound box.
+void harp(QPainter &p)
+{
+    const QPointF base(-28, 44), top(-30, -44), end(30, -26);
+    QPainterPath neck(top);
+    neck.cubicTo(QPointF(-12, -58), QPointF(8, -22), end);
+    auto soundBoxY = [&](double x) {
+        return end.y() + (end.x() - x) * (base.y() - end.y()) / (end.x() - (base.x() + 6));
+    };
+    p.setPen(QPen(QColor(0x8A, 0x6A, 0x4A), 0.9));
+    for (int i = 1; i < 16; ++i) {
+        const QPointF at = neck.pointAtPercent(i / 16.0);
+        if (at.x() > -26)
+            p.drawLine(at, QPointF(at.x(), soundBoxY(at.x())));
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(colour::ink, 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(neck);
+    p.setPen(QPen(colour::wood, 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(neck);
+    QPainterPath pillar(top);
+    pillar.lineTo(base);
+    QPainterPath box(end);
+    box.lineTo(base + QPointF(6, 0));
+    for (const auto &[part, width] : {std::pair{pillar, 7.0}, std::pair{box, 11.0}}) {
+        p.setPen(QPen(colour::ink, width + 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(part);
+        p.setPen(QPen(colour::gold, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(part);
+    }
+    p.setPen(QPen(colour::ink, 2));
+    p.setBrush(colour::wood);
+    p.drawRoundedRect(QRectF(base.x() - 8, base.y() - 2, 26, 7), 2, 2);
+}
+
+// A transverse flute lying across the unit box: a silver tube, the mouth hole, the keys.
+void flute(QPainter &p)
+{
+    QLinearGradient silver(QPointF(0, -4), QPointF(0, 4));
+    silver.setColorAt(0, QColor(0xF4, 0xF6, 0xFA));
+    silver.setColorAt(0.5, QColor(0xB8, 0xC0, 0xCC));
+    silver.setColorAt(1, QColor(0x78, 0x80, 0x8C));
+    p.setPen(QPen(colour::ink, 1.2));
+    p.setBrush(silver);
+    p.drawRoundedRect(QRectF(-48, -3.5, 96, 7), 2, 2);
+    p.drawRect(QRectF(-30, -4.2, 3, 8.4));
+    p.drawRect(QRectF(24, -4.2, 3, 8.4));
+    p.setBrush(colour::ink);
+    p.drawEllipse(QPointF(-38, 0), 2.2, 1.6);
+    p.setBrush(QColor(0xE0, 0xE4, 0xEA));
+    for (double x = -16; x <= 40; x += 7)
+        p.drawEllipse(QPointF(x, 0), 2.6, 2.6);
+}
+
 QImage twoMaracas()
 {
     QImage img = canvas(pictureWidth, pictureHeight);
@@ -588,6 +643,13 @@ std::vector<Picture> organa()
         {QStringLiteral("PIANO"), instrumentPicture([](QPainter &p) { piano(p, -1); })},
         {QStringLiteral("XYLOPHONE"), instrumentPicture([](QPainter &p) { xylophone(p, 0.2); })},
         {QStringLiteral("MARACAS"), twoMaracas()},
+        {QStringLiteral("HARPE"), instrumentPicture([](QPainter &p) { harp(p); }, 150)},
+        {QStringLiteral("FLUTE"), instrumentPicture(
+                                      [](QPainter &p) {
+                                          p.rotate(-35);
+                                          flute(p);
+                                      },
+                                      150)},
         {QStringLiteral("TITRE"),
          titleCard(QStringLiteral("Les"), QStringLiteral("instruments"), 32)},
     };
