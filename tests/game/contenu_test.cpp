@@ -5,11 +5,11 @@
 #include <QFile>
 #include <QImage>
 #include <QRegularExpression>
-#include <QResource>
 #include <gtest/gtest.h>
 
 #include "game/wavecheck.h"
 #include "platform/codec1252.h"
+#include "platform/resourcemodule.h"
 
 #include <array>
 #include <set>
@@ -59,31 +59,28 @@ QString questionProblem(const QStringList &items)
     return {};
 }
 
-// A resource file mapped while the object lives.
+// A pack's resource file, opened and read as the game does.
 class Pack {
 public:
     explicit Pack(const QString &name)
-        : m_file(appDir + QLatin1Char('/') + name + QStringLiteral(".rcc")),
-          m_root(QStringLiteral("/contenutest_") + name),
-          m_open(QResource::registerResource(m_file, m_root))
+        : m_module(platform::openResourceModule(appDir + QLatin1Char('/') + name +
+                                                QStringLiteral(".rcc")))
     {
     }
-    ~Pack()
-    {
-        if (m_open)
-            QResource::unregisterResource(m_file, m_root);
-    }
+    ~Pack() { platform::releaseResourceModule(m_module.handle); }
     Pack(const Pack &) = delete;
     Pack &operator=(const Pack &) = delete;
-    bool open() const { return m_open; }
+    bool open() const { return m_module.handle != 0; }
     QImage picture(const QString &name) const
     {
-        return QImage(QLatin1Char(':') + m_root + QStringLiteral("/IMAGES/") + name);
+        const platform::ResourceRead read =
+            platform::readResource(m_module.handle, QStringLiteral("IMAGES"), name);
+        return read.status == platform::ResourceRead::Found ? QImage::fromData(read.bytes)
+                                                            : QImage();
     }
 
 private:
-    QString m_file, m_root;
-    bool m_open;
+    platform::ModuleOpened m_module;
 };
 
 class Bank : public ::testing::TestWithParam<const char *> {
