@@ -81,7 +81,8 @@ bool writeListeningPieces(const QDir &ecoutes)
     const int c = doMedium, a = doMedium - 3;
     const std::vector<Piece> pieces{
         {QStringLiteral("Gamme de do majeur"), melody(upFrom(c, {2, 2, 1, 2, 2, 2, 1}), 0.4)},
-        {QStringLiteral("Gamme de la mineur"), melody(upFrom(a, {2, 1, 2, 2, 1, 2, 2}), 0.4)},
+        {QStringLiteral("Gamme de la mineur naturelle"),
+         melody(upFrom(a, {2, 1, 2, 2, 1, 2, 2}), 0.4)},
         {QStringLiteral("Gamme chromatique"),
          melody(upFrom(c, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}), 0.25)},
         {QStringLiteral("Arpège de do majeur"),

@@ -247,65 +247,42 @@ void dynamic(QPainter &p, const QRectF &r, const QString &text)
 }
 
 // Three notes climbing on the lower half of the staff, after a treble clef.
-std::vector<double> phrase(QPainter &p, const Staff &st, NoteKind kind = NoteKind::Noire)
+std::vector<double> phrase(QPainter &p, const Staff &st)
 {
     trebleClefOn(p, st, st.left + 1.2 * st.s);
     const std::vector<double> xs{st.left + 4.0 * st.s, st.left + 6.4 * st.s, st.left + 8.8 * st.s};
     for (int i = 0; i < 3; ++i)
-        noteAt(p, st, xs[size_t(i)], 1 + i, kind);
+        noteAt(p, st, xs[size_t(i)], 1 + i, NoteKind::Noire);
     return xs;
 }
 
-// The picture's frame: paper with a thin border, and a staff across it.
-class Sheet {
-public:
-    explicit Sheet(double spacing, double top)
-        : st{6, pictureWidth - 6.0, top, spacing}, m_img(canvas(pictureWidth, pictureHeight)),
-          m_p(&m_img)
-    {
-        begin(m_p);
-        m_p.fillRect(m_img.rect(), paper);
-        m_p.setPen(QPen(colour::peach.darker(115), 2));
-        m_p.setBrush(Qt::NoBrush);
-        m_p.drawRect(QRectF(1, 1, pictureWidth - 2, pictureHeight - 2));
-    }
-    QPainter &p() { return m_p; }
-    Sheet &withStaff()
-    {
-        drawStaff(m_p, st);
-        return *this;
-    }
-    QImage done()
-    {
-        m_p.end();
-        return m_img;
-    }
-
-    const Staff st;
-
-private:
-    QImage m_img;
-    QPainter m_p;
-};
-
 using Drawing = std::function<void(QPainter &, const Staff &)>;
+
+// Paper with a thin border and a staff across it, on which `draw` writes its signs.
+QImage signOnStaff(const Drawing &draw, double spacing = 12, double top = 56)
+{
+    QImage img = canvas(pictureWidth, pictureHeight);
+    QPainter p(&img);
+    begin(p);
+    p.fillRect(img.rect(), paper);
+    p.setPen(QPen(colour::peach.darker(115), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(1, 1, pictureWidth - 2, pictureHeight - 2));
+    const Staff st{6, pictureWidth - 6.0, top, spacing};
+    drawStaff(p, st);
+    draw(p, st);
+    return img;
+}
 
 // A sign on a staff that begins with a treble clef: most of the notation pictures.
 QImage signWithClef(const Drawing &draw, double spacing = 14)
 {
-    Sheet sh(spacing, 68);
-    sh.withStaff();
-    trebleClefOn(sh.p(), sh.st, sh.st.left + 1.2 * spacing);
-    draw(sh.p(), sh.st);
-    return sh.done();
-}
-
-QImage signOnStaff(const Drawing &draw, double spacing = 12, double top = 56)
-{
-    Sheet sh(spacing, top);
-    sh.withStaff();
-    draw(sh.p(), sh.st);
-    return sh.done();
+    return signOnStaff(
+        [&](QPainter &p, const Staff &st) {
+            trebleClefOn(p, st, st.left + 1.2 * spacing);
+            draw(p, st);
+        },
+        spacing, 68);
 }
 
 QImage singleNote(NoteKind kind, bool dotted)
