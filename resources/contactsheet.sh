@@ -1,6 +1,7 @@
 #!/bin/sh
 # One PNG showing every generated picture (name and size under each) and the first frame of
-# every avatar.  contactsheet.sh <generated folder> <avatars folder> <output.png>
+# every avatar, then the question packs' pictures and those of the sample question files.
+#   contactsheet.sh <generated folder> <avatars folder> <output.png>
 set -eu
 generated=$1 avatars=$2 output=$3
 tmp=$(mktemp -d)
@@ -11,6 +12,9 @@ trap 'rm -rf "$tmp"' EXIT
 /usr/bin/montage -font Liberation-Sans -pointsize 13 -background '#d8d8d8' \
   -label '%t  %wx%h' $(for f in "$avatars"/*.gif; do printf '%s[0] ' "$f"; done) \
   -tile 8x -geometry 120x100+6+6 "$tmp/avatars.png"
-/usr/bin/convert "$tmp/pictures.png" "$tmp/avatars.png" -background '#d8d8d8' -gravity center \
-  -append "$output"
+/usr/bin/montage -font Liberation-Sans -pointsize 11 -background '#d8d8d8' \
+  -label '%t' "$generated"/packs/*/*.png "$avatars"/../images/*.jpg \
+  -tile 9x -geometry 146x200+5+5 "$tmp/packs.png"
+/usr/bin/convert "$tmp/pictures.png" "$tmp/avatars.png" "$tmp/packs.png" -background '#d8d8d8' \
+  -gravity center -append "$output"
 echo "$output"

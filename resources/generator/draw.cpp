@@ -2,6 +2,7 @@
 #include "draw.h"
 
 #include <QFontMetricsF>
+#include <QImageWriter>
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -636,6 +637,28 @@ void trebleClef(QPainter &p, const QColor &c)
     p.setPen(Qt::NoPen);
     p.setBrush(c);
     p.drawEllipse(QPointF(-6, 37), 5, 5);
+}
+
+QImage canvas(int w, int h)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    return img;
+}
+
+void begin(QPainter &p)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+}
+
+bool saveJpeg(const QImage &img, const QDir &out, const QString &relative)
+{
+    QImageWriter w(out.filePath(relative), "jpg");
+    w.setQuality(88);
+    w.setOptimizedWrite(true);
+    return w.write(img);
 }
 
 } // namespace gen

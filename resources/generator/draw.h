@@ -4,7 +4,9 @@
 #pragma once
 
 #include <QColor>
+#include <QDir>
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QPointF>
 #include <QRectF>
@@ -58,6 +60,12 @@ public:
 private:
     QPainter &m_p;
 };
+
+// A white picture of that size, a painter set up for smooth drawing, and the JPEG every
+// generated picture is saved as.
+QImage canvas(int w, int h);
+void begin(QPainter &p);
+bool saveJpeg(const QImage &img, const QDir &out, const QString &relative);
 
 QFont font(double pixelSize, bool bold = true);
 void verticalGradient(QPainter &p, const QRectF &r, const QColor &top, const QColor &bottom);

@@ -22,4 +22,12 @@ bool writeExamplePack(const QDir &out);
 // Animated GIFs; frames go to `work`, the GIFs to `avatars`. False on any failure.
 bool writeAvatars(const QDir &avatars, const QDir &work);
 
+// The subject packs' pictures, as <out>/packs/<pack>/<NAME>.png.
+bool writePacks(const QDir &out);
+// The listening pieces, one WAVE per piece named by its French title.
+bool writeListeningPieces(const QDir &ecoutes);
+// The pictures and sounds that the sample question text files name.
+bool writeTextPictures(const QDir &images);
+bool writeTextSounds(const QDir &audio);
+
 } // namespace gen

@@ -1,6 +1,7 @@
 // tempelgen: writes the game's pictures, sounds and avatars, and the resource list that
 // compiles them into the game.
 //   tempelgen <output folder> <avatars folder>
+//   tempelgen --contenu <output folder> <program folder>
 #include "generator.h"
 
 #include <QGuiApplication>
@@ -15,6 +16,18 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
+    // The question packs' pictures, the listening pieces and what the sample question files use.
+    if (args.size() == 4 && args[1] == QLatin1String("--contenu")) {
+        const QDir out(args[2]), programFolder(args[3]);
+        const bool ok =
+            gen::writePacks(out) &&
+            gen::writeListeningPieces(QDir(programFolder.filePath(QStringLiteral("ecoutes")))) &&
+            gen::writeTextPictures(QDir(programFolder.filePath(QStringLiteral("images")))) &&
+            gen::writeTextSounds(QDir(programFolder.filePath(QStringLiteral("audio"))));
+        if (!ok)
+            std::fprintf(stderr, "tempelgen: cannot write the question packs' content\n");
+        return ok ? 0 : 1;
+    }
     if (args.size() != 3) {
         std::fprintf(stderr, "usage: tempelgen <output folder> <avatars folder>\n");
         return 2;

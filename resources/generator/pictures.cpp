@@ -20,28 +20,6 @@ const QRectF screen800(0, 0, 800, 600);
 const QRectF retourButton(0, 560, 46, 40);
 const QRectF suiteButton(750, 560, 50, 40);
 
-QImage canvas(int w, int h)
-{
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(Qt::white);
-    return img;
-}
-
-void begin(QPainter &p)
-{
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-}
-
-bool saveJpeg(const QImage &img, const QDir &out, const QString &relative)
-{
-    QImageWriter w(out.filePath(relative), "jpg");
-    w.setQuality(88);
-    w.setOptimizedWrite(true);
-    return w.write(img);
-}
-
 std::vector<QColor> lightNotes()
 {
     return {colour::cream, colour::gold, colour::peach, QColor(Qt::white)};

@@ -2,6 +2,7 @@
 // applause and boos. 16-bit PCM mono WAVE at 22050 Hz, kept short.
 #include "draw.h"
 #include "generator.h"
+#include "synth.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -12,12 +13,6 @@
 #include <vector>
 
 namespace gen {
-
-namespace {
-
-constexpr int rate = 22050;
-constexpr double pi = std::numbers::pi;
-using Samples = std::vector<double>;
 
 Samples silence(double seconds)
 {
@@ -42,48 +37,9 @@ void addTone(Samples &s, double start, double duration, double freq, double amp,
         double v = 0;
         int n = 1;
         for (double h : harmonics)
-            v += h * std::sin(2 * pi * freq * n++ * t);
+            v += h * std::sin(2 * std::numbers::pi * freq * n++ * t);
         s[from + i] += amp * attack * release * std::exp(-t / decay) * v;
     }
-}
-
-// Two-pole filter (the usual audio-cookbook band-pass with 0 dB peak, and low-pass).
-class Biquad {
-public:
-    static Biquad bandPass(double freq, double q)
-    {
-        const double w = 2 * pi * freq / rate, alpha = std::sin(w) / (2 * q), a0 = 1 + alpha;
-        return Biquad(alpha / a0, 0, -alpha / a0, -2 * std::cos(w) / a0, (1 - alpha) / a0);
-    }
-    static Biquad lowPass(double freq, double q)
-    {
-        const double w = 2 * pi * freq / rate, alpha = std::sin(w) / (2 * q), a0 = 1 + alpha;
-        const double c = std::cos(w);
-        return Biquad((1 - c) / 2 / a0, (1 - c) / a0, (1 - c) / 2 / a0, -2 * c / a0,
-                      (1 - alpha) / a0);
-    }
-    double operator()(double x)
-    {
-        const double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
-        x2 = x1;
-        x1 = x;
-        y2 = y1;
-        y1 = y;
-        return y;
-    }
-
-private:
-    Biquad(double b0_, double b1_, double b2_, double a1_, double a2_)
-        : b0(b0_), b1(b1_), b2(b2_), a1(a1_), a2(a2_)
-    {
-    }
-    double b0, b1, b2, a1, a2;
-    double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
-};
-
-double noise(Rng &rng)
-{
-    return rng.uniform() * 2 - 1;
 }
 
 void fadeEdges(Samples &s, double in, double out)
@@ -133,6 +89,49 @@ bool writeWave(const QString &path, const Samples &s)
         u16(quint16(qint16(std::lround(std::clamp(v, -1.0, 1.0) * 32767))));
     QSaveFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(data) == data.size() && f.commit();
+}
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+
+// Two-pole filter (the usual audio-cookbook band-pass with 0 dB peak, and low-pass).
+class Biquad {
+public:
+    static Biquad bandPass(double freq, double q)
+    {
+        const double w = 2 * pi * freq / rate, alpha = std::sin(w) / (2 * q), a0 = 1 + alpha;
+        return Biquad(alpha / a0, 0, -alpha / a0, -2 * std::cos(w) / a0, (1 - alpha) / a0);
+    }
+    static Biquad lowPass(double freq, double q)
+    {
+        const double w = 2 * pi * freq / rate, alpha = std::sin(w) / (2 * q), a0 = 1 + alpha;
+        const double c = std::cos(w);
+        return Biquad((1 - c) / 2 / a0, (1 - c) / a0, (1 - c) / 2 / a0, -2 * c / a0,
+                      (1 - alpha) / a0);
+    }
+    double operator()(double x)
+    {
+        const double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
+        x2 = x1;
+        x1 = x;
+        y2 = y1;
+        y1 = y;
+        return y;
+    }
+
+private:
+    Biquad(double b0_, double b1_, double b2_, double a1_, double a2_)
+        : b0(b0_), b1(b1_), b2(b2_), a1(a1_), a2(a2_)
+    {
+    }
+    double b0, b1, b2, a1, a2;
+    double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
+};
+
+double noise(Rng &rng)
+{
+    return rng.uniform() * 2 - 1;
 }
 
 Samples accueil()
