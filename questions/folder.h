@@ -1,0 +1,28 @@
+// Files of the program folder as the question programs see them, in plain C++: the folder
+// is the one that holds the running program, wherever it was started from.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace questions {
+
+// The folder of the running program, without a trailing slash.
+std::string programFolder();
+
+// A path from a data file (Windows-1252, "\" or "/" between names) as a path on this system:
+// a relative one is taken from `folder`.
+std::string resolvePath(const std::string &folder, std::string_view path1252);
+
+// A whole small file, or nothing when it cannot be read.
+std::optional<std::string> readSmallFile(const std::string &path);
+
+// Replaces `path` whole: the bytes go to a temporary file beside it, renamed over it, so a
+// reader sees the old file or the new one and never a part. False when that failed.
+bool writeWholeFile(const std::string &path, std::string_view bytes);
+
+// The last change of a file in nanoseconds, or nothing when it does not exist.
+std::optional<long long> changeTime(const std::string &path);
+
+} // namespace questions
