@@ -15,6 +15,9 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
+    // The question programs' packs: tempelgen --notes <output folder>
+    if (args.size() == 3 && args[1] == QStringLiteral("--notes"))
+        return gen::writeNotePacks(QDir(args[2])) ? 0 : 1;
     if (args.size() != 3) {
         std::fprintf(stderr, "usage: tempelgen <output folder> <avatars folder>\n");
         return 2;
