@@ -16,6 +16,11 @@ QByteArray printed(long long value)
 }
 } // namespace
 
+QString fichierProgrammeQuestion(const QString &cle)
+{
+    return cle == QLatin1String("ecoutes") ? QStringLiteral("ecoutes.exe") : cle;
+}
+
 QString fichierEmplacement(int slot)
 {
     return slot == 1 ? QStringLiteral("fichier_texte.tpq")

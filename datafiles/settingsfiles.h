@@ -28,6 +28,10 @@ inline constexpr std::array<const char *, kNombreThemes> kClesThemes = {
     "fichier_texte2", "fichier_texte3", "fichier_texte4", "fichier_texte5", "fichier_texte6",
     "fichier_texte7"};
 
+// The file of a theme's question program in the program folder: its key, except for the
+// listening program, "ecoutes.exe", since the folder of its pieces is "ecoutes".
+QString fichierProgrammeQuestion(const QString &cle);
+
 // Slot 1 is fichier_texte.tpq, slot N fichier_texteN.tpq.
 QString fichierEmplacement(int slot);
 

@@ -5,6 +5,7 @@
 #include "questions/programs.h"
 #include "questions/questionline.h"
 
+#include <charconv>
 #include <cstdio>
 #include <memory>
 
@@ -74,6 +75,14 @@ struct Position {
     std::string path;
 };
 
+// Change times in nanoseconds need every digit: a double would round them.
+long long wholeNumber(const std::string &bytes)
+{
+    long long value = 0;
+    std::from_chars(bytes.data(), bytes.data() + bytes.size(), value);
+    return value;
+}
+
 Position readPosition(const std::string &file)
 {
     Position p;
@@ -83,8 +92,8 @@ Position readPosition(const std::string &file)
     const auto items = itemcore::readItems(*data, 3);
     if (items.size() != 3)
         return p;
-    p.line = static_cast<long long>(itemcore::numberValue(items[0].bytes).value_or(0));
-    p.orderStamp = static_cast<long long>(itemcore::numberValue(items[1].bytes).value_or(0));
+    p.line = wholeNumber(items[0].bytes);
+    p.orderStamp = wholeNumber(items[1].bytes);
     p.path = items[2].bytes;
     return p;
 }

@@ -119,6 +119,8 @@ RawItem ItemReader::quoted()
         close = m_data.size();
     RawItem item{Kind::Text, std::string(m_data.substr(start, close - start))};
     m_pos = close < m_data.size() ? close + 1 : close;
+    for (std::size_t i = m_pos; i < m_data.size() && at(i) != ',' && !isLineEnd(at(i)); ++i)
+        item.clean = item.clean && isBlank(at(i));
     skipToSeparator();
     return item;
 }

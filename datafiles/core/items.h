@@ -15,6 +15,9 @@ enum class Kind { Empty, Text, Number };
 struct RawItem {
     Kind kind = Kind::Empty;
     std::string bytes; // a text's bytes, or a number as written
+    // False when something other than blanks followed a text's closing quote (skipped, as
+    // the format says), a sign that the text itself held a double quote.
+    bool clean = true;
 };
 
 // Takes items one by one from the start of `data`. A line end separates items as a comma
