@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cstdio>
 #include <memory>
+#include <sys/stat.h>
 
 namespace questions {
 namespace {
@@ -162,7 +163,9 @@ Question askTextSlot(const std::string &folder, int slot)
     const std::string &path = slotItems[0].bytes;
 
     File file(std::fopen(resolvePath(folder, path).c_str(), "rb"));
-    if (!file)
+    struct stat st {};
+    // A folder opens too, and would read as an empty file.
+    if (!file || fstat(fileno(file.get()), &st) != 0 || !S_ISREG(st.st_mode))
         return explanation("Le fichier de questions est introuvable : ", path);
     LineReader lines(file.get());
 

@@ -170,6 +170,8 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenCase{"EmptySlot", "\"\",\"\"\r\n", {}, "Aucun fichier de questions n'est choisi"},
         BrokenCase{"MissingTextFile", kSlot, QByteArray(),
                    "Le fichier de questions est introuvable : textes/q.txt"},
+        BrokenCase{"SlotNamesAFolder", "\"textes\",\"Quiz\"\r\n", "",
+                   "Le fichier de questions est introuvable : textes"},
         BrokenCase{"EmptyTextFile", kSlot, "\r\n  \r\n", "Le fichier de questions est vide"},
         BrokenCase{"SevenItems", kSlot, "\"Q\",\"a\",\"b\",\"c\",\"d\",\"1\",\"\"\r\n",
                    "La ligne 1 n'est pas une question valable"},
