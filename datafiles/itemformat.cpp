@@ -58,8 +58,7 @@ std::optional<QString> textItemProblem(const QString &text)
         return QStringLiteral("Le texte « %1 » contient un retour à la ligne, qui ne peut pas "
                               "être enregistré.")
             .arg(text);
-    case itemcore::ItemProblem::None:
-        break;
+    case itemcore::ItemProblem::None: break;
     }
     if (!encoded)
         return QStringLiteral("Le texte « %1 » contient un caractère qui ne peut pas être "

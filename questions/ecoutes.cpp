@@ -40,8 +40,8 @@ std::vector<Piece> piecesIn(const std::string &folder)
         if (!name1252 || itemText(*name1252) != *name1252)
             continue;
         const auto dot = name1252->rfind('.');
-        const std::string title = dot == std::string::npos || dot == 0 ? *name1252
-                                                                       : name1252->substr(0, dot);
+        const std::string title =
+            dot == std::string::npos || dot == 0 ? *name1252 : name1252->substr(0, dot);
         pieces.push_back(Piece{*name1252, title});
     }
     // The directory's order is the file system's: sort so that chance alone decides.

@@ -39,9 +39,9 @@ constexpr int stepOf(Clef clef, int position)
 }
 
 // The names in Windows-1252, as question.tpq holds them ("r\xE9" is ré).
-inline constexpr std::array<const char *, 7> kNames = {"do", "r\xE9", "mi", "fa",
-                                                       "sol", "la", "si"};
-inline constexpr std::array<const char *, 7> kResourceNames = {"DO", "RE", "MI", "FA",
+inline constexpr std::array<const char *, 7> kNames = {"do",  "r\xE9", "mi", "fa",
+                                                       "sol", "la",    "si"};
+inline constexpr std::array<const char *, 7> kResourceNames = {"DO",  "RE", "MI", "FA",
                                                                "SOL", "LA", "SI"};
 
 constexpr int nameIndexOf(Clef clef, int position)

@@ -155,8 +155,8 @@ Question askTextSlot(const std::string &folder, int slot)
 {
     const std::string key = slot == 1 ? "fichier_texte" : "fichier_texte" + std::to_string(slot);
     const auto slotData = readSmallFile(folder + '/' + key + ".tpq");
-    const auto slotItems = slotData ? itemcore::readItems(*slotData, 1)
-                                    : std::vector<itemcore::RawItem>{};
+    const auto slotItems =
+        slotData ? itemcore::readItems(*slotData, 1) : std::vector<itemcore::RawItem>{};
     if (slotItems.empty() || slotItems[0].bytes.empty())
         return explanation("Aucun fichier de questions n'est choisi pour ce thème (" + key +
                            ".tpq).");
@@ -174,15 +174,14 @@ Question askTextSlot(const std::string &folder, int slot)
     const long long stamp = changeTime(folder + "/random.tpq").value_or(0);
     Position position = ordered ? readPosition(positionFile) : Position{};
     const bool sameGame = position.orderStamp == stamp && position.path == itemText(path);
-    const Chosen chosen = ordered ? chooseInOrder(lines, sameGame ? position.line : 0)
-                                  : chooseRandomly(lines);
+    const Chosen chosen =
+        ordered ? chooseInOrder(lines, sameGame ? position.line : 0) : chooseRandomly(lines);
     if (chosen.number == 0)
         return explanation("Le fichier de questions est vide : ", path);
     if (ordered)
         writePosition(positionFile, Position{chosen.number, stamp, path});
 
-    auto question = chosen.tooLong ? std::nullopt
-                                   : parseQuestionLine(from1252OrUtf8(chosen.line));
+    auto question = chosen.tooLong ? std::nullopt : parseQuestionLine(from1252OrUtf8(chosen.line));
     if (!question)
         return explanation("La ligne " + std::to_string(chosen.number) +
                                " n'est pas une question valable dans le fichier ",

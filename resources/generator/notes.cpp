@@ -19,7 +19,7 @@ namespace {
 // The question picture's size.
 constexpr int kWidth = 146;
 constexpr int kHeight = 200;
-constexpr double kSpace = 12;   // between two staff lines
+constexpr double kSpace = 12; // between two staff lines
 constexpr double kStaffLeft = 6;
 constexpr double kStaffRight = 140;
 constexpr double kNoteX = 102;
@@ -161,7 +161,8 @@ bool writeNotePacks(const QDir &out)
         if (!writePack(out, QString::fromLatin1(notes::keyOf(clef)), pictures))
             return false;
     }
-    return writePack(out, QStringLiteral("ecoutes"), {{QStringLiteral("ECOUTE"), listeningPicture()}});
+    return writePack(out, QStringLiteral("ecoutes"),
+                     {{QStringLiteral("ECOUTE"), listeningPicture()}});
 }
 
 } // namespace gen

@@ -18,8 +18,8 @@ protected:
 TEST_F(Ecoutes, PlaysAPieceOfTheFolderAndOffersItsTitleAmongOthers)
 {
     const QStringList pieces = {QString::fromUtf8("Gamme de do majeur.wav"),
-                                QString::fromUtf8("Arpège de la mineur.wav"),
-                                "Quinte juste.wav", "Tierce majeure.mp3", "Octave.wav"};
+                                QString::fromUtf8("Arpège de la mineur.wav"), "Quinte juste.wav",
+                                "Tierce majeure.mp3", "Octave.wav"};
     layPieces(pieces);
     QSet<QString> played;
     for (int run = 0; run < 12; ++run) {

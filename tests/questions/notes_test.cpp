@@ -36,7 +36,8 @@ std::vector<Level> allLevels()
 
 QString builtRcc(Clef clef)
 {
-    return QDir(QStringLiteral(TEMPEL_BUILD_APP_DIR)).filePath(QString::fromLatin1(notes::keyOf(clef)) + ".rcc");
+    return QDir(QStringLiteral(TEMPEL_BUILD_APP_DIR))
+        .filePath(QString::fromLatin1(notes::keyOf(clef)) + ".rcc");
 }
 
 class NoteLevel : public QuestionProgramTest, public ::testing::WithParamInterface<Level> {};
@@ -61,12 +62,14 @@ TEST_P(NoteLevel, AsksANoteOfItsRangeWhoseRightAnswerNamesIt)
         const QString picture = items[6].asText();
         ASSERT_TRUE(positions.contains(picture)) << picture.toStdString();
         const int right = int(*items[5].numericValue());
-        const char *name = notes::kNames[std::size_t(notes::nameIndexOf(l.clef, positions[picture]))];
+        const char *name =
+            notes::kNames[std::size_t(notes::nameIndexOf(l.clef, positions[picture]))];
         EXPECT_EQ(items[std::size_t(right)].asText(), platform::decode1252(name));
         for (int i = 1; i <= 4; ++i) {
-            EXPECT_TRUE(std::find_if(notes::kNames.begin(), notes::kNames.end(), [&](const char *n) {
-                            return platform::decode1252(n) == items[std::size_t(i)].asText();
-                        }) != notes::kNames.end());
+            EXPECT_TRUE(
+                std::find_if(notes::kNames.begin(), notes::kNames.end(), [&](const char *n) {
+                    return platform::decode1252(n) == items[std::size_t(i)].asText();
+                }) != notes::kNames.end());
         }
         EXPECT_EQ(items[7].asText(), "");
         EXPECT_EQ(items[8].asText(), QString::fromLatin1(notes::keyOf(l.clef)) + ".rcc");
@@ -90,7 +93,8 @@ TEST(NoteTable, EachLevelReachesFurtherUpToThreeLedgerLines)
         EXPECT_EQ(notes::kNames[std::size_t(notes::nameIndexOf(clef, clefNote))],
                   std::string(clef == Clef::Aigu ? "sol" : "fa"));
         for (int level = 2; level <= notes::kLevels; ++level) {
-            const auto narrower = notes::rangeOf(clef, level - 1), wider = notes::rangeOf(clef, level);
+            const auto narrower = notes::rangeOf(clef, level - 1),
+                       wider = notes::rangeOf(clef, level);
             EXPECT_LE(wider.lowest, narrower.lowest);
             EXPECT_GE(wider.highest, narrower.highest);
             EXPECT_GT(wider.highest - wider.lowest, narrower.highest - narrower.lowest);

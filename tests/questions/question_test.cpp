@@ -32,8 +32,8 @@ TEST(QuestionRecord, EveryTextIsMadeFitForAnItem)
 
 TEST(QuestionRecord, AnExplanationHasNoRightAnswer)
 {
-    const auto items = asGameReadsIt(explanation("Le fichier est introuvable : ", "caf\xE9.txt",
-                                                 "compos.rcc"));
+    const auto items =
+        asGameReadsIt(explanation("Le fichier est introuvable : ", "caf\xE9.txt", "compos.rcc"));
     ASSERT_EQ(items.size(), 9u);
     EXPECT_EQ(items[0].asText(), QString::fromUtf8("Le fichier est introuvable : café.txt"));
     EXPECT_EQ(items[5].kind, datafiles::Item::Kind::Text);
@@ -57,7 +57,8 @@ TEST(QuestionLine, TakesTheRightAnswerQuotedOrBare)
     const auto bare = parseQuestionLine("\"Q\", \"a\",\"b\",\"c\",\"d\", 4 ,\"\",\"\"");
     ASSERT_TRUE(bare);
     EXPECT_EQ(bare->bonne_reponse, 4);
-    EXPECT_FALSE(parseQuestionLine("\"\",\"a\",\"b\",\"c\",\"d\",\"1\",\"\",\"\"")) << "no question";
+    EXPECT_FALSE(parseQuestionLine("\"\",\"a\",\"b\",\"c\",\"d\",\"1\",\"\",\"\""))
+        << "no question";
     EXPECT_FALSE(parseQuestionLine("\"Q\",\"a\",\"b\",\"c\",\"d\",\"1.5\",\"\",\"\""));
     EXPECT_FALSE(parseQuestionLine("\"Q\",\"a\",\"b\",\"c\",\"d\",\"1\",\"\",\"\","));
 }

@@ -20,7 +20,8 @@ void QuestionProgramTest::installFromBuild(const QString &fileName)
 {
     if (exists(fileName))
         return;
-    ASSERT_TRUE(QFile::copy(QDir(builtAppDir()).filePath(fileName), path(fileName))) << fileName.toStdString();
+    ASSERT_TRUE(QFile::copy(QDir(builtAppDir()).filePath(fileName), path(fileName)))
+        << fileName.toStdString();
 }
 
 std::vector<datafiles::Item> QuestionProgramTest::ask(const QString &key)

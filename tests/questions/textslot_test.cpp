@@ -113,8 +113,8 @@ TEST_F(TextSlot, TextsAreMadeFitForAnItem)
 {
     lay("fichier_texte.tpq", "\"textes/u.txt\",\"\"\r\n");
     // A file saved in UTF-8, with a character Windows-1252 lacks and a stray control byte.
-    lay("textes/u.txt", QString::fromUtf8("\"Clé ♪\x01 ?\",\"ré\",\"b\",\"\",\"\",\"1\",\"\",\"\"\n")
-                            .toUtf8());
+    lay("textes/u.txt",
+        QString::fromUtf8("\"Clé ♪\x01 ?\",\"ré\",\"b\",\"\",\"\",\"1\",\"\",\"\"\n").toUtf8());
     const auto items = ask("fichier_texte");
     ASSERT_EQ(items.size(), 9u);
     EXPECT_EQ(items[0].asText(), QString::fromUtf8("Clé ?  ?"));
@@ -124,9 +124,11 @@ TEST_F(TextSlot, TextsAreMadeFitForAnItem)
 TEST_F(TextSlot, ADoubleQuoteTypedInTheEditorBecomesAnApostrophe)
 {
     lay("fichier_texte.tpq", "\"textes/q.txt\",\"\"\r\n");
-    lay("textes/q.txt", "\"Qui a dit \"oui\" ?\",\"a, b\",\"\"c\"\",\"d\",\"\",\"3\",\"\",\"\"\r\n");
+    lay("textes/q.txt",
+        "\"Qui a dit \"oui\" ?\",\"a, b\",\"\"c\"\",\"d\",\"\",\"3\",\"\",\"\"\r\n");
     const auto items = ask("fichier_texte");
-    EXPECT_EQ(texts(items), (QStringList{"Qui a dit 'oui' ?", "a, b", "'c'", "d", "", "3", "", ""}));
+    EXPECT_EQ(texts(items),
+              (QStringList{"Qui a dit 'oui' ?", "a, b", "'c'", "d", "", "3", "", ""}));
 }
 
 namespace {
