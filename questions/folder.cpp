@@ -75,12 +75,13 @@ bool writeWholeFile(const std::string &path, std::string_view bytes)
     return true;
 }
 
-std::optional<long long> changeTime(const std::string &path)
+FileStamp stampOf(const std::string &path)
 {
     struct stat st {};
     if (stat(path.c_str(), &st) != 0)
-        return std::nullopt;
-    return static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+        return {};
+    return {static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec,
+            static_cast<long long>(st.st_ino)};
 }
 
 } // namespace questions

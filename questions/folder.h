@@ -22,7 +22,13 @@ std::optional<std::string> readSmallFile(const std::string &path);
 // reader sees the old file or the new one and never a part. False when that failed.
 bool writeWholeFile(const std::string &path, std::string_view bytes);
 
-// The last change of a file in nanoseconds, or nothing when it does not exist.
-std::optional<long long> changeTime(const std::string &path);
+// What tells one version of a file from the next: its last change in nanoseconds and its
+// file number (a file replaced whole is a new file). Zeros when it does not exist.
+struct FileStamp {
+    long long changed = 0;
+    long long inode = 0;
+    bool operator==(const FileStamp &) const = default;
+};
+FileStamp stampOf(const std::string &path);
 
 } // namespace questions

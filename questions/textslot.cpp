@@ -67,12 +67,12 @@ bool inOrder(const std::string &folder)
 }
 
 // Where an in-order slot stands: the line it gave last. The game rewrites random.tpq at
-// every new game or match, so the position counts only while random.tpq keeps the change
-// time it had when the position was written (and the slot names the same file): a new game
-// starts again from the first line, and so does a new choice of file.
+// every new game or match, so the position counts only while random.tpq is the version it
+// was when the position was written (same change time, same file number) and the slot names
+// the same file: a new game starts again from the first line, and so does a new choice of file.
 struct Position {
     long long line = 0;
-    long long orderStamp = 0;
+    FileStamp order;
     std::string path;
 };
 
@@ -90,19 +90,19 @@ Position readPosition(const std::string &file)
     const auto data = readSmallFile(file);
     if (!data)
         return p;
-    const auto items = itemcore::readItems(*data, 3);
-    if (items.size() != 3)
+    const auto items = itemcore::readItems(*data, 4);
+    if (items.size() != 4)
         return p;
     p.line = wholeNumber(items[0].bytes);
-    p.orderStamp = wholeNumber(items[1].bytes);
-    p.path = items[2].bytes;
+    p.order = {wholeNumber(items[1].bytes), wholeNumber(items[2].bytes)};
+    p.path = items[3].bytes;
     return p;
 }
 
 void writePosition(const std::string &file, const Position &p)
 {
     itemcore::RecordLine record;
-    record.number(p.line).number(p.orderStamp).text(itemText(p.path));
+    record.number(p.line).number(p.order.changed).number(p.order.inode).text(itemText(p.path));
     // A lost position only means starting again from the top: nothing to report.
     writeWholeFile(file, record.line());
 }
@@ -171,9 +171,9 @@ Question askTextSlot(const std::string &folder, int slot)
 
     const bool ordered = inOrder(folder);
     const std::string positionFile = folder + '/' + key + ".pos";
-    const long long stamp = changeTime(folder + "/random.tpq").value_or(0);
+    const FileStamp stamp = stampOf(folder + "/random.tpq");
     Position position = ordered ? readPosition(positionFile) : Position{};
-    const bool sameGame = position.orderStamp == stamp && position.path == itemText(path);
+    const bool sameGame = position.order == stamp && position.path == itemText(path);
     const Chosen chosen =
         ordered ? chooseInOrder(lines, sameGame ? position.line : 0) : chooseRandomly(lines);
     if (chosen.number == 0)

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 // Question lines as the editor writes them: Windows-1252, CR LF between lines.
@@ -87,6 +88,28 @@ TEST_F(TextSlot, ANewGameRewritingTheOrderFileStartsAgainFromTheFirstLine)
     order.close();
     EXPECT_EQ(lineOf(ask("fichier_texte"), 3), 1);
     EXPECT_EQ(lineOf(ask("fichier_texte"), 3), 2);
+}
+
+TEST_F(TextSlot, AnOrderFileReplacedWithinTheSameInstantStillStartsAgain)
+{
+    // Replaced whole, as the game writes it, with the very same change time.
+    const QDateTime changed(QDate(2026, 1, 1), QTime(12, 0));
+    const auto setChanged = [&](const QString &name) {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(changed, QFileDevice::FileModificationTime));
+    };
+    layFile(3);
+    inOrder();
+    setChanged("random.tpq");
+    ask("fichier_texte");
+    lay("nouveau.tpq", " 1  1 \r\n");
+    setChanged("nouveau.tpq");
+    ASSERT_EQ(QFileInfo(path("nouveau.tpq")).lastModified(),
+              QFileInfo(path("random.tpq")).lastModified());
+    ASSERT_TRUE(QFile::remove(path("random.tpq")));
+    ASSERT_TRUE(QFile::rename(path("nouveau.tpq"), path("random.tpq")));
+    EXPECT_EQ(lineOf(ask("fichier_texte"), 3), 1);
 }
 
 TEST_F(TextSlot, RandomOrderReachesEveryLine)
