@@ -172,7 +172,7 @@ Question askTextSlot(const std::string &folder, int slot)
     const bool ordered = inOrder(folder);
     const std::string positionFile = folder + '/' + key + ".pos";
     const FileStamp stamp = stampOf(folder + "/random.tpq");
-    Position position = ordered ? readPosition(positionFile) : Position{};
+    const Position position = ordered ? readPosition(positionFile) : Position{};
     const bool sameGame = position.order == stamp && position.path == itemText(path);
     const Chosen chosen =
         ordered ? chooseInOrder(lines, sameGame ? position.line : 0) : chooseRandomly(lines);
