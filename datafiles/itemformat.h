@@ -1,6 +1,9 @@
 // The item format of every data file: one record line of quoted texts (no escaping),
 // bare numbers and empty items, separated by commas, ended by CR LF, in Windows-1252.
+// The Qt face of the byte-level core that the question programs share.
 #pragma once
+
+#include "datafiles/core/items.h"
 
 #include <QByteArray>
 #include <QString>
@@ -10,7 +13,7 @@
 namespace datafiles {
 
 struct Item {
-    enum class Kind { Empty, Text, Number };
+    using Kind = itemcore::Kind;
     Kind kind = Kind::Empty;
     QString text; // a text's characters, or a number as written
 
@@ -46,9 +49,7 @@ public:
     QByteArray line() const;
 
 private:
-    void add(const QByteArray &item);
-    QByteArray m_line;
-    bool m_first = true;
+    itemcore::RecordLine m_record;
     std::optional<QString> m_error;
 };
 

@@ -19,6 +19,9 @@ std::vector<Output> writePictures(const QDir &out);
 std::vector<Output> writeSounds(const QDir &out);
 // Pictures of the small example question pack.
 bool writeExamplePack(const QDir &out);
+// The note-reading packs aigu and grave and the listening pack ecoutes: pictures and a
+// resource list <key>.qrc for each in `out`. False on any failure.
+bool writeNotePacks(const QDir &out);
 // Animated GIFs; frames go to `work`, the GIFs to `avatars`. False on any failure.
 bool writeAvatars(const QDir &avatars, const QDir &work);
 

@@ -28,6 +28,9 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "tempelgen: cannot write the question packs' content\n");
         return ok ? 0 : 1;
     }
+    // The question programs' packs: tempelgen --notes <output folder>
+    if (args.size() == 3 && args[1] == QStringLiteral("--notes"))
+        return gen::writeNotePacks(QDir(args[2])) ? 0 : 1;
     if (args.size() != 3) {
         std::fprintf(stderr, "usage: tempelgen <output folder> <avatars folder>\n");
         return 2;

@@ -1,0 +1,7 @@
+// The listening question program.
+#include "questions/programs.h"
+
+int main()
+{
+    return questions::runEcoutes();
+}

@@ -1,0 +1,200 @@
+// Text slots: the slot file names a question text file; one of its lines is the question.
+// The file is read line by line, keeping only the line chosen so far, whatever its size.
+#include "datafiles/core/items.h"
+#include "questions/folder.h"
+#include "questions/programs.h"
+#include "questions/questionline.h"
+
+#include <charconv>
+#include <cstdio>
+#include <memory>
+#include <sys/stat.h>
+
+namespace questions {
+namespace {
+
+// Longer lines cannot be questions the game can show; they are cut and refused.
+constexpr std::size_t kLongestLine = 64 * 1024;
+
+struct FileCloser {
+    void operator()(std::FILE *f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// The lines of a file one by one, without their line end; an over-long line comes back cut
+// and marked.
+class LineReader {
+public:
+    explicit LineReader(std::FILE *f) : m_file(f) {}
+
+    bool next(std::string &line, bool &tooLong)
+    {
+        line.clear();
+        tooLong = false;
+        bool any = false;
+        int c;
+        while ((c = getc_unlocked(m_file)) != EOF) {
+            any = true;
+            if (c == '\n')
+                break;
+            if (line.size() < kLongestLine)
+                line += static_cast<char>(c);
+            else
+                tooLong = true;
+        }
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        return any;
+    }
+
+private:
+    std::FILE *m_file;
+};
+
+bool isBlankLine(std::string_view line)
+{
+    return line.find_first_not_of(" \t\r") == std::string_view::npos;
+}
+
+// In order when random.tpq's first number is 1; random for anything else, a missing file too.
+bool inOrder(const std::string &folder)
+{
+    const auto data = readSmallFile(folder + "/random.tpq");
+    if (!data)
+        return false;
+    const auto items = itemcore::readItems(*data, 1);
+    return !items.empty() && itemcore::numberValue(items[0].bytes) == 1.0;
+}
+
+// Where an in-order slot stands: the line it gave last. The game rewrites random.tpq at
+// every new game or match, so the position counts only while random.tpq is the version it
+// was when the position was written (same change time, same file number) and the slot names
+// the same file: a new game starts again from the first line, and so does a new choice of file.
+struct Position {
+    long long line = 0;
+    FileStamp order;
+    std::string path;
+};
+
+// Change times in nanoseconds need every digit: a double would round them.
+long long wholeNumber(const std::string &bytes)
+{
+    long long value = 0;
+    std::from_chars(bytes.data(), bytes.data() + bytes.size(), value);
+    return value;
+}
+
+Position readPosition(const std::string &file)
+{
+    Position p;
+    const auto data = readSmallFile(file);
+    if (!data)
+        return p;
+    const auto items = itemcore::readItems(*data, 4);
+    if (items.size() != 4)
+        return p;
+    p.line = wholeNumber(items[0].bytes);
+    p.order = {wholeNumber(items[1].bytes), wholeNumber(items[2].bytes)};
+    p.path = items[3].bytes;
+    return p;
+}
+
+void writePosition(const std::string &file, const Position &p)
+{
+    itemcore::RecordLine record;
+    record.number(p.line).number(p.order.changed).number(p.order.inode).text(itemText(p.path));
+    // A lost position only means starting again from the top: nothing to report.
+    writeWholeFile(file, record.line());
+}
+
+struct Chosen {
+    std::string line;
+    long long number = 0; // 0: the file holds no question line
+    bool tooLong = false;
+};
+
+Chosen chooseRandomly(LineReader &lines)
+{
+    // One pass, keeping one line: each line replaces the kept one with the chance 1/n.
+    std::mt19937 engine = seededEngine();
+    Chosen chosen;
+    std::string line;
+    bool tooLong = false;
+    long long number = 0, candidates = 0;
+    while (lines.next(line, tooLong)) {
+        ++number;
+        if (isBlankLine(line) && !tooLong)
+            continue;
+        ++candidates;
+        if (std::uniform_int_distribution<long long>(1, candidates)(engine) == 1)
+            chosen = Chosen{line, number, tooLong};
+    }
+    return chosen;
+}
+
+Chosen chooseInOrder(LineReader &lines, long long after)
+{
+    Chosen first;
+    std::string line;
+    bool tooLong = false;
+    long long number = 0;
+    while (lines.next(line, tooLong)) {
+        ++number;
+        if (isBlankLine(line) && !tooLong)
+            continue;
+        if (number > after)
+            return Chosen{line, number, tooLong};
+        if (first.number == 0)
+            first = Chosen{line, number, tooLong};
+    }
+    // Past the last line the file starts again.
+    return first;
+}
+
+Question askTextSlot(const std::string &folder, int slot)
+{
+    const std::string key = slot == 1 ? "fichier_texte" : "fichier_texte" + std::to_string(slot);
+    const auto slotData = readSmallFile(folder + '/' + key + ".tpq");
+    const auto slotItems =
+        slotData ? itemcore::readItems(*slotData, 1) : std::vector<itemcore::RawItem>{};
+    if (slotItems.empty() || slotItems[0].bytes.empty())
+        return explanation("Aucun fichier de questions n'est choisi pour ce thème (" + key +
+                           ".tpq).");
+    const std::string &path = slotItems[0].bytes;
+
+    File file(std::fopen(resolvePath(folder, path).c_str(), "rb"));
+    struct stat st {};
+    // A folder opens too, and would read as an empty file.
+    if (!file || fstat(fileno(file.get()), &st) != 0 || !S_ISREG(st.st_mode))
+        return explanation("Le fichier de questions est introuvable : ", path);
+    LineReader lines(file.get());
+
+    const bool ordered = inOrder(folder);
+    const std::string positionFile = folder + '/' + key + ".pos";
+    const FileStamp stamp = stampOf(folder + "/random.tpq");
+    const Position position = ordered ? readPosition(positionFile) : Position{};
+    const bool sameGame = position.order == stamp && position.path == itemText(path);
+    const Chosen chosen =
+        ordered ? chooseInOrder(lines, sameGame ? position.line : 0) : chooseRandomly(lines);
+    if (chosen.number == 0)
+        return explanation("Le fichier de questions est vide : ", path);
+    if (ordered)
+        writePosition(positionFile, Position{chosen.number, stamp, path});
+
+    auto question = chosen.tooLong ? std::nullopt : parseQuestionLine(from1252OrUtf8(chosen.line));
+    if (!question)
+        return explanation("La ligne " + std::to_string(chosen.number) +
+                               " n'est pas une question valable dans le fichier ",
+                           path);
+    return *question;
+}
+
+} // namespace
+
+int runTextSlot(int slot)
+{
+    const std::string folder = programFolder();
+    return writeQuestion(folder, askTextSlot(folder, slot));
+}
+
+} // namespace questions

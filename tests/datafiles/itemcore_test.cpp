@@ -1,0 +1,62 @@
+#include "datafiles/core/bytes1252.h"
+#include "datafiles/core/items.h"
+#include "datafiles/settingsfiles.h"
+
+#include <gtest/gtest.h>
+
+using namespace itemcore;
+
+TEST(Bytes1252, Utf8TextBecomesTheCodePagesBytes)
+{
+    EXPECT_EQ(utf8To1252("Arpège – œuvre €"), std::string("Arp\xE8ge \x96 \x9Cuvre \x80"));
+    EXPECT_EQ(utf8From1252("Arp\xE8ge \x96 \x9Cuvre \x80"), "Arpège – œuvre €");
+}
+
+TEST(Bytes1252, RefusesWhatItCannotConvertUnlessGivenAStandIn)
+{
+    EXPECT_FALSE(utf8To1252("clé ♪"));
+    EXPECT_EQ(utf8To1252("clé ♪", '?'), std::string("cl\xE9 ?"));
+    // Not UTF-8 at all: a lone Windows-1252 byte, a cut sequence, an overlong form.
+    for (const char *bad : {"cl\xE9", "\xC3", "\xC0\xAF"}) {
+        EXPECT_FALSE(utf8To1252(bad, '?')) << bad;
+    }
+}
+
+TEST(Bytes1252, KnowsTheFiveUndefinedBytes)
+{
+    int undefined = 0;
+    for (int b = 0; b < 256; ++b)
+        undefined += isUndefinedByte(static_cast<unsigned char>(b)) ? 1 : 0;
+    EXPECT_EQ(undefined, 5);
+    EXPECT_TRUE(isUndefinedByte(0x81));
+    EXPECT_FALSE(isUndefinedByte(0x80));
+}
+
+TEST(ItemCore, NumbersAreReadByTheirShape)
+{
+    EXPECT_EQ(numberValue(" 05 "), 5.0);
+    EXPECT_EQ(numberValue("-1.5"), -1.5);
+    EXPECT_EQ(numberValue(".5"), 0.5);
+    EXPECT_EQ(numberValue("2e3"), 2000.0);
+    for (const char *text : {"", "+", "e3", "1e", "1 2", "1,5", "x1"}) {
+        EXPECT_FALSE(numberValue(text)) << text;
+    }
+}
+
+TEST(ItemCore, ATextFollowedByMoreThanBlanksIsMarked)
+{
+    const auto items = readItems("\"a\"  ,\"b\"c\"\r\n", 2);
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_TRUE(items[0].clean);
+    EXPECT_FALSE(items[1].clean);
+    EXPECT_EQ(items[1].bytes, "b");
+}
+
+TEST(ItemCore, ARecordLineRefusesQuotesAndLineBreaks)
+{
+    RecordLine record;
+    record.text("a").number(3).empty();
+    EXPECT_EQ(record.line(), "\"a\",3,\r\n");
+    EXPECT_EQ(RecordLine().text("a\"b").problem(), ItemProblem::Quote);
+    EXPECT_EQ(RecordLine().text("a\nb").text("ok").problem(), ItemProblem::LineBreak);
+}

@@ -1,0 +1,67 @@
+#include "questionprogramtest.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+namespace {
+class Ecoutes : public QuestionProgramTest {
+protected:
+    void layPieces(const QStringList &names)
+    {
+        for (const QString &name : names)
+            lay("ecoutes/" + name, "RIFF");
+    }
+};
+} // namespace
+
+TEST_F(Ecoutes, PlaysAPieceOfTheFolderAndOffersItsTitleAmongOthers)
+{
+    const QStringList pieces = {QString::fromUtf8("Gamme de do majeur.wav"),
+                                QString::fromUtf8("Arpège de la mineur.wav"), "Quinte juste.wav",
+                                "Tierce majeure.mp3", "Octave.wav"};
+    layPieces(pieces);
+    QSet<QString> played;
+    for (int run = 0; run < 12; ++run) {
+        const auto items = ask("ecoutes");
+        expectAnswersWell(items);
+        if (HasFailure())
+            return;
+        const QString sound = items[7].asText();
+        ASSERT_TRUE(sound.startsWith("ecoutes/")) << sound.toStdString();
+        EXPECT_TRUE(exists(sound)) << sound.toStdString();
+        const int right = int(*items[5].numericValue());
+        EXPECT_EQ(items[std::size_t(right)].asText(), QFileInfo(sound).completeBaseName());
+        for (int i = 1; i <= 4; ++i) {
+            const QString title = items[std::size_t(i)].asText();
+            EXPECT_TRUE(std::any_of(pieces.begin(), pieces.end(), [&](const QString &p) {
+                return QFileInfo(p).completeBaseName() == title;
+            })) << title.toStdString();
+        }
+        EXPECT_EQ(items[6].asText(), "ECOUTE");
+        EXPECT_EQ(items[8].asText(), "ecoutes.rcc");
+        played.insert(sound);
+    }
+    EXPECT_GT(played.size(), 1);
+}
+
+TEST_F(Ecoutes, NeverOffersAPieceThatTheGameCouldNotFindAgain)
+{
+    // Names that Windows-1252 cannot hold, hidden files and folders are left out, so three
+    // pieces remain: too few for a question.
+    layPieces({"Un.wav", "Deux.wav", "Trois.wav", QString::fromUtf8("Quatre ♪.wav"), ".cache.wav"});
+    ASSERT_TRUE(QDir(path("ecoutes")).mkdir("Cinq"));
+    const auto items = ask("ecoutes");
+    ASSERT_EQ(items.size(), 9u);
+    EXPECT_TRUE(items[0].asText().startsWith("Il faut au moins quatre morceaux"));
+    EXPECT_TRUE(items[5].asText().isEmpty());
+}
+
+TEST_F(Ecoutes, TwoFilesOfOneTitleCountAsOnePiece)
+{
+    layPieces({"Un.wav", "Un.mp3", "Deux.wav", "Trois.wav"});
+    const auto items = ask("ecoutes");
+    ASSERT_EQ(items.size(), 9u);
+    EXPECT_TRUE(items[0].asText().startsWith("Il faut au moins quatre morceaux"));
+    EXPECT_TRUE(packHasPicture(QStringLiteral(TEMPEL_BUILD_APP_DIR "/ecoutes.rcc"), "ECOUTE"));
+}

@@ -1,0 +1,64 @@
+#include "datafiles/itemformat.h"
+#include "platform/codec1252.h"
+#include "questions/question.h"
+#include "questions/questionline.h"
+
+#include <gtest/gtest.h>
+
+using namespace questions;
+
+namespace {
+std::vector<datafiles::Item> asGameReadsIt(const Question &q)
+{
+    return datafiles::readItems(QByteArray::fromStdString(recordOf(q)), 10);
+}
+} // namespace
+
+TEST(QuestionRecord, EveryTextIsMadeFitForAnItem)
+{
+    Question q;
+    q.texte_question = "Qui a dit \"oui\"\r\n?";
+    q.reponses = {"a\x81", "b\tc", "", ""};
+    q.bonne_reponse = 2;
+    q.image = "x\\y.jpg";
+    const auto items = asGameReadsIt(q);
+    ASSERT_EQ(items.size(), 9u);
+    EXPECT_EQ(items[0].asText(), "Qui a dit 'oui'  ?");
+    EXPECT_EQ(items[1].asText(), "a?");
+    EXPECT_EQ(items[2].asText(), "b c");
+    EXPECT_TRUE(items[5].equalsNumber(2));
+    EXPECT_EQ(items[6].asText(), "x\\y.jpg");
+}
+
+TEST(QuestionRecord, AnExplanationHasNoRightAnswer)
+{
+    const auto items =
+        asGameReadsIt(explanation("Le fichier est introuvable : ", "caf\xE9.txt", "compos.rcc"));
+    ASSERT_EQ(items.size(), 9u);
+    EXPECT_EQ(items[0].asText(), QString::fromUtf8("Le fichier est introuvable : café.txt"));
+    EXPECT_EQ(items[5].kind, datafiles::Item::Kind::Text);
+    EXPECT_TRUE(items[5].asText().isEmpty());
+    EXPECT_EQ(items[8].asText(), "compos.rcc");
+}
+
+TEST(QuestionRecord, TextFromOutsideMayBeUtf8OrWindows1252)
+{
+    EXPECT_EQ(from1252OrUtf8("caf\xC3\xA9 \xE2\x99\xAA"), "caf\xE9 ?");
+    EXPECT_EQ(from1252OrUtf8("caf\xE9"), "caf\xE9");
+}
+
+TEST(QuestionLine, TakesTheRightAnswerQuotedOrBare)
+{
+    const auto quoted = parseQuestionLine("\"Q\",\"a\",\"b\",\"\",\"\",\"2\",\"p.jpg\",\"s.mp3\"");
+    ASSERT_TRUE(quoted);
+    EXPECT_EQ(quoted->bonne_reponse, 2);
+    EXPECT_EQ(quoted->image, "p.jpg");
+    EXPECT_EQ(quoted->son, "s.mp3");
+    const auto bare = parseQuestionLine("\"Q\", \"a\",\"b\",\"c\",\"d\", 4 ,\"\",\"\"");
+    ASSERT_TRUE(bare);
+    EXPECT_EQ(bare->bonne_reponse, 4);
+    EXPECT_FALSE(parseQuestionLine("\"\",\"a\",\"b\",\"c\",\"d\",\"1\",\"\",\"\""))
+        << "no question";
+    EXPECT_FALSE(parseQuestionLine("\"Q\",\"a\",\"b\",\"c\",\"d\",\"1.5\",\"\",\"\""));
+    EXPECT_FALSE(parseQuestionLine("\"Q\",\"a\",\"b\",\"c\",\"d\",\"1\",\"\",\"\","));
+}

@@ -1,0 +1,80 @@
+#include "questionprogramtest.h"
+
+#include "datafiles/settingsfiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QResource>
+#include <QSet>
+
+namespace {
+QString builtAppDir()
+{
+    return QStringLiteral(TEMPEL_BUILD_APP_DIR);
+}
+} // namespace
+
+void QuestionProgramTest::installFromBuild(const QString &fileName)
+{
+    if (exists(fileName))
+        return;
+    ASSERT_TRUE(QFile::copy(QDir(builtAppDir()).filePath(fileName), path(fileName)))
+        << fileName.toStdString();
+}
+
+std::vector<datafiles::Item> QuestionProgramTest::ask(const QString &key)
+{
+    const QString file = QStringLiteral("questions/") + key;
+    QDir(m_folder.path()).mkpath(QStringLiteral("questions"));
+    installFromBuild(file);
+    QProcess program;
+    // Started from elsewhere on purpose: the program's own folder is the program folder.
+    program.setWorkingDirectory(QDir::tempPath());
+    program.start(path(file), {});
+    EXPECT_TRUE(program.waitForFinished(10000)) << key.toStdString();
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    return datafiles::readItems(readFile(QStringLiteral("question.tpq")), 10);
+}
+
+void QuestionProgramTest::lay(const QString &relativePath, const QByteArray &bytes)
+{
+    ASSERT_TRUE(QDir(m_folder.path()).mkpath(QFileInfo(relativePath).path()));
+    writeFile(relativePath, bytes);
+}
+
+QStringList QuestionProgramTest::texts(const std::vector<datafiles::Item> &items)
+{
+    QStringList out;
+    for (std::size_t i = 0; i < 8 && i < items.size(); ++i)
+        out << items[i].asText();
+    return out;
+}
+
+bool packHasPicture(const QString &rcc, const QString &name)
+{
+    static int counter = 0;
+    const QString root = QStringLiteral("/check%1").arg(++counter);
+    if (!QResource::registerResource(rcc, root))
+        return false;
+    const bool found = QFile::exists(QStringLiteral(":%1/IMAGES/%2").arg(root, name));
+    QResource::unregisterResource(rcc, root);
+    return found;
+}
+
+void expectAnswersWell(const std::vector<datafiles::Item> &items)
+{
+    ASSERT_EQ(items.size(), 9u);
+    QSet<QString> answers;
+    for (int i = 1; i <= 4; ++i) {
+        if (!items[i].asText().isEmpty()) {
+            EXPECT_FALSE(answers.contains(items[i].asText())) << items[i].asText().toStdString();
+        }
+        answers.insert(items[i].asText());
+    }
+    const auto right = items[5].numericValue();
+    ASSERT_TRUE(right && *right >= 1 && *right <= 4) << items[5].asText().toStdString();
+    EXPECT_FALSE(items[std::size_t(*right)].asText().isEmpty());
+}

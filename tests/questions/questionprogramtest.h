@@ -1,0 +1,28 @@
+// A temporary program folder holding copies of the real question programs (they find their
+// folder from their own location), run there as the game runs them.
+#pragma once
+
+#include "datafiles/itemformat.h"
+#include "support/programfoldertest.h"
+
+#include <QStringList>
+#include <vector>
+
+class QuestionProgramTest : public ProgramFolderTest {
+protected:
+    // Copies the program `key` from the built program folder and runs it once; the items
+    // the game's reader takes from question.tpq afterwards (10 asked, so extras show).
+    std::vector<datafiles::Item> ask(const QString &key);
+    // Copies a file of the built program folder (a pack's resource file) into the folder.
+    void installFromBuild(const QString &fileName);
+    // Writes a file, creating its folders.
+    void lay(const QString &relativePath, const QByteArray &bytes);
+    // Items 1 to 8 as texts.
+    static QStringList texts(const std::vector<datafiles::Item> &items);
+};
+
+// Whether `name` is a picture of the resource file `rcc`.
+bool packHasPicture(const QString &rcc, const QString &name);
+
+// The four answers are distinct and the right one (1 to 4) names a non-empty answer.
+void expectAnswersWell(const std::vector<datafiles::Item> &items);
