@@ -1,8 +1,11 @@
 // Document windows, the wizard inside them, and the placement stored at exit.
 #include "editortest.h"
 
+#include "datafiles/itemformat.h"
+
 #include <QDir>
 #include <QMdiSubWindow>
+#include <QProcess>
 #include <QSettings>
 #include <QTest>
 
@@ -159,6 +162,46 @@ TEST_F(WizardTest, PicturesAndSoundsRelativeToTheirFolders)
     EXPECT_EQ(enregistre(),
               QByteArray("\"\",\"\",\"\",\"\",\"\",\"1\",\"anim/x.jpg\",\"cris/y.wav\"\r\n"
                          "\"\",\"\",\"\",\"\",\"\",\"1\",\"x.jpg\",\"\""));
+}
+
+// What the wizard writes is what the game's text-slot program asks, accents and media included.
+TEST_F(WizardTest, TextSlotProgramAsksTheWrittenQuestionUnchanged)
+{
+    question(QStringLiteral("Quelle note est à l'aigu ?"), {"Ré", "Mi", "Fa dièse", "Sol"}, 3);
+    d->Command_ajouter_questions->setValue(true);
+    d->Question->setText(QStringLiteral("Œuvre « à deux » ?"));
+    d->Reponse[0]->setText(QStringLiteral("Oui, à 100 %"));
+    d->Reponse[1]->setText(QStringLiteral("Non"));
+    d->Option[1]->setValue(true);
+    d->Command_suivant1->setValue(true);
+    d->Dir_image->setPath(path(QStringLiteral("images/anim")));
+    choisir(d->File_image, QStringLiteral("x.jpg"));
+    d->Command_suivant2->setValue(true);
+    d->Dir_musique->setPath(path(QStringLiteral("audio/cris")));
+    choisir(d->File_musique, QStringLiteral("y.wav"));
+    d->Command_suivant3->setValue(true);
+    const QList<QByteArray> lines = enregistre().split('\n');
+    ASSERT_EQ(lines.size(), 2);
+
+    QDir(m_folder.path()).mkpath(QStringLiteral("questions"));
+    const QString program = path(QStringLiteral("questions/fichier_texte"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TEMPEL_BUILD_APP_DIR "/questions/fichier_texte"), program));
+    writeFile(QStringLiteral("fichier_texte.tpq"), "\"quiz.txt\",\"Quiz\"\r\n");
+    writeFile(QStringLiteral("random.tpq"), "1,1\r\n");
+    for (const QByteArray &line : lines) {
+        QProcess run;
+        run.start(program, {});
+        ASSERT_TRUE(run.waitForFinished(10000));
+        ASSERT_EQ(run.exitCode(), 0);
+        // The record holds the line's eight items, then an empty ninth.
+        const auto asked = datafiles::readItems(readFile(QStringLiteral("question.tpq")), 9);
+        const auto written = datafiles::readItems(line, 8);
+        ASSERT_EQ(asked.size(), 9u);
+        ASSERT_EQ(written.size(), 8u);
+        for (int i = 0; i < 8; ++i)
+            EXPECT_EQ(asked[i].asText(), written[i].asText()) << i;
+        EXPECT_TRUE(asked[8].asText().isEmpty());
+    }
 }
 
 TEST_F(WizardTest, FolderOutsideImagesGoesBackAndAnyChangeEmptiesThePath)
