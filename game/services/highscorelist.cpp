@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 
+#include <optional>
+
 #include <algorithm>
 #include <limits>
 
@@ -147,6 +149,21 @@ QString defaultFileName(const QString &typeDeJeu)
     return {};
 }
 
+QStringList storedLines(const QString &start, int count, bool fileGoesOn)
+{
+    QStringList lines = start.split(QLatin1Char('\n'));
+    // What follows the last line end is a line of its own, unless the file goes on beyond
+    // what was read: that line was cut and its entry not read whole.
+    if (lines.last().isEmpty() || (fileGoesOn && lines.size() > 1))
+        lines.removeLast();
+    else if (fileGoesOn)
+        lines.clear();
+    QStringList out;
+    for (const QString &line : lines.mid(0, count))
+        out += scrambleLine(line);
+    return out;
+}
+
 } // namespace highscores
 
 using namespace highscores;
@@ -205,31 +222,24 @@ void HighScoreList::FillScoreList(platform::ListBox &TheList)
 {
     applyDefaults();
     // An unknown game type has no file: the list then lives in memory only.
-    bool readable = false;
-    QStringList stored;
+    std::optional<QStringList> stored;
     if (!m_fileName.isEmpty()) {
-        if (const auto bytes = platform::readWholeFile(m_fileName)) {
-            readable = true;
-            const QString text = platform::decode1252(*bytes).left(kMaxFileChars);
-            if (countLines(text) >= m_numPeople)
-                stored = text.split(QLatin1Char('\n')).mid(0, m_numPeople);
-        }
+        if (const auto bytes = platform::readFileStart(m_fileName, kMaxFileChars))
+            stored = storedLines(platform::decode1252(*bytes), m_numPeople,
+                                 QFileInfo(m_fileName).size() > kMaxFileChars);
     }
-    if (stored.size() == m_numPeople) {
-        for (int i = 0; i < m_numPeople; ++i) {
-            const ScoreLine line = splitLine(scrambleLine(stored.at(i)), m_separator);
-            TheList.AddItem(numberedEntry(i, lineFor(line.name, line.score, TheList)));
-        }
-        return;
-    }
-    QStringList fresh;
+    QStringList lines = stored.value_or(QStringList());
+    const bool complete = lines.size() >= m_numPeople;
     for (int i = 0; i < m_numPeople; ++i) {
-        fresh += m_separator + QString::number(kEmptyScore);
-        TheList.AddItem(numberedEntry(i, lineFor(QString(), kEmptyScore, TheList)));
+        if (i >= lines.size())
+            lines += m_separator + QString::number(kEmptyScore);
+        const ScoreLine line = splitLine(lines.at(i), m_separator);
+        TheList.AddItem(numberedEntry(i, lineFor(line.name, line.score, TheList)));
     }
-    // A file that exists but cannot be read is left alone rather than replaced unseen.
-    if (!m_fileName.isEmpty() && (readable || !QFileInfo::exists(m_fileName)))
-        writeFile(fresh);
+    // A short file (cut by a full disk or a crash) is completed, keeping what it holds; a
+    // file that exists but cannot be read is left alone rather than replaced unseen.
+    if (!complete && !m_fileName.isEmpty() && (stored || !QFileInfo::exists(m_fileName)))
+        writeFile(lines);
 }
 
 bool HighScoreList::AddHighScore(platform::ListBox &TheList, const QString &PName, int PScore)

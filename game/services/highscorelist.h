@@ -66,6 +66,10 @@ using Measure = std::function<int(const QString &)>;
 [[nodiscard]] QString padName(const QString &name, int nameLength, const Measure &screenFont,
                               const Measure &listFont);
 
+// The plain lines (unscrambled) of the start of a score file, at most `count` of them. A
+// last line without a line end counts, unless `fileGoesOn`: the start then ends inside it.
+[[nodiscard]] QStringList storedLines(const QString &start, int count, bool fileGoesOn);
+
 // The score file of a kind of game ("question" or "temps"), none for any other.
 [[nodiscard]] QString defaultFileName(const QString &typeDeJeu);
 

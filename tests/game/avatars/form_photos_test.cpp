@@ -143,7 +143,29 @@ TEST_F(Photos, NameBoxesRefuseWhatTheFileCannotHold)
     EXPECT_FALSE(accepte(QStringLiteral("a\tb")));
     EXPECT_FALSE(accepte(QStringLiteral("a\nb")));
     EXPECT_FALSE(accepte(QStringLiteral("Ωmega")));
-    EXPECT_EQ(form_photos().Text(1)->maxLength(), 15);
+}
+
+// The box limits what is typed to 15 characters; a longer name from the file is neither cut
+// at load nor at the next save, and shows its beginning.
+TEST_F(Photos, ALongNameFromTheFileIsKeptWholeWhileTypingStopsAtFifteen)
+{
+    const QString longNom = QStringLiteral("Marie-Antoinette de Lorrai"); // 26 characters
+    QByteArray fichier = "\"" + longNom.toLatin1() + "\",\"\"";
+    for (int k = 2; k <= 32; ++k)
+        fichier += ",\"Joueur " + QByteArray::number(k) + "\",\"\"";
+    writeFile("avatars.tpq", fichier + "\r\n");
+
+    platform::TextBox *nom1 = form_photos().Text(1);
+    EXPECT_EQ(nom1->Text(), longNom);
+    EXPECT_EQ(nom1->cursorPosition(), 0);
+    Sauver_avatars();
+    EXPECT_EQ(readFile("avatars.tpq"), fichier + "\r\n");
+
+    // Typing goes through the box's limit as a user's keys would.
+    platform::TextBox *nom2 = form_photos().Text(2);
+    nom2->clear();
+    nom2->insert(QStringLiteral("Abcdefghijklmnopqrst"));
+    EXPECT_EQ(nom2->Text(), QStringLiteral("Abcdefghijklmno"));
 }
 
 TEST_F(Photos, APickedPictureSetsItsSlotOnly)
