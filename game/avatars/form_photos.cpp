@@ -48,10 +48,16 @@ void placer(QWidget *w, const QRect &twips)
                    twipsToPixels(twips.height()));
 }
 
-QFont arialGras()
+QFont arial()
 {
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(13); // 9.75 points on the screens' 96 dots per inch
+    return f;
+}
+
+QFont arialGras()
+{
+    QFont f = arial();
     f.setBold(true);
     return f;
 }
@@ -162,6 +168,7 @@ Form_photos::Form_photos()
                            : QRect(carte + QPoint(90, 1260), kNom));
         nom->setMaxLength(kLongueurNom);
         nom->setAlignment(Qt::AlignCenter);
+        nom->setFont(arial());
         nom->setValidator(new ValidateurNom(nom));
         m_text[p - 1] = nom;
 

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <QStyledItemDelegate>
 
 #include <functional>
 #include <vector>
@@ -75,6 +76,21 @@ using Measure = std::function<int(const QString &)>;
 
 } // namespace highscores
 
+// Draws a list's score entries in two columns: the numbered name, then the score at one
+// place for every entry, whatever the widths of the digits and names before it.
+class ScoreColumns : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    ScoreColumns(QObject *parent, const QString &separator, int scoreColumn);
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
+    int scoreColumn() const { return m_scoreColumn; }
+
+private:
+    QString m_separator;
+    int m_scoreColumn;
+};
+
 class HighScoreList {
 public:
     // The width of a text in a font, as the screen would draw it.
@@ -98,6 +114,8 @@ public:
 
 private:
     void applyDefaults();
+    // The list draws its scores in a column of their own.
+    void alignColumns(platform::ListBox &TheList) const;
     QString PadName(const QString &name, const platform::ListBox &TheList);
     // A line of the list and the file: padded name, separator, score.
     QString lineFor(const QString &name, int score, const platform::ListBox &TheList);
