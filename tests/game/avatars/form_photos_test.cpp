@@ -3,9 +3,11 @@
 #include "platform/messagebox.h"
 #include "platform/screens.h"
 
+#include "game/pointememoire.h"
 #include "support/programfoldertest.h"
 
 #include <QDir>
+#include <QFile>
 #include <QValidator>
 
 using platform::Screens;
@@ -214,4 +216,20 @@ TEST_F(Photos, ThePickerOpensOnTheAvatarFolderInTheListsView)
     form_photos().Image_photo_Click(9);
     EXPECT_EQ(vue, 28715);
     EXPECT_EQ(form_photos().List1->ListCount(), 5);
+}
+
+// A damaged participants file of 400 MB: its start gives the names, the rest is never held.
+TEST_F(Photos, AHugeParticipantsFileIsReadOnlyAsFarAsItsStart)
+{
+    writeFile("avatars.tpq", "\"Ana\",\"\",\"Bob\"");
+    {
+        QFile fichier(path("avatars.tpq"));
+        ASSERT_TRUE(fichier.open(QIODevice::Append));
+        ASSERT_TRUE(fichier.resize(qint64(400) << 20)); // sparse: costs no disk
+    }
+    const long avant = pointeMemoireKo();
+    Form_photos &photos = form_photos();
+    EXPECT_LT(pointeMemoireKo() - avant, kCroissanceMaxKo);
+    EXPECT_EQ(photos.Text(1)->Text(), "Ana");
+    EXPECT_EQ(photos.Text(3)->Text(), "Joueur 3");
 }

@@ -5,6 +5,7 @@
 #include "platform/codec1252.h"
 #include "platform/controls.h"
 
+#include "game/pointememoire.h"
 #include "support/programfoldertest.h"
 
 #include <QDir>
@@ -280,7 +281,9 @@ TEST_F(HighScores, AHugeFileIsReadOnlyAsFarAsItsStart)
         ASSERT_TRUE(big.resize(qint64(400) << 20)); // sparse
     }
     platform::ListBox huge(nullptr, "huge");
+    const long avant = pointeMemoireKo();
     filled(huge);
+    EXPECT_LT(pointeMemoireKo() - avant, kCroissanceMaxKo);
     EXPECT_EQ(huge.List(14), entry(15, "P15", 10));
     EXPECT_EQ(QFileInfo(path("Scoresquestion.tpq")).size(), qint64(400) << 20);
 }
