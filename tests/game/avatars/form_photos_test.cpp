@@ -117,7 +117,11 @@ TEST_F(Photos, AFailedSaveIsToldAndTheGameGoesOn)
     form_photos().Show();
     form_photos().Image_retour_Click();
     ASSERT_EQ(m_messages.size(), 1);
-    EXPECT_TRUE(m_messages[0].startsWith("Erreur: "));
+    // French to the end: the cause by name, and no system text in English after it.
+    EXPECT_EQ(m_messages[0],
+              QString::fromUtf8("Erreur: Les noms et les images des joueurs n'ont pas pu être "
+                                "enregistrés.\nImpossible d'enregistrer le fichier avatars.tpq : "
+                                "un dossier porte déjà ce nom."));
     EXPECT_FALSE(form_photos().isVisible());
 }
 
