@@ -4,6 +4,7 @@
 
 #include <QAudioOutput>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QMediaPlayer>
 #include <QUrl>
@@ -61,6 +62,40 @@ void releaseAtExit()
     installed().reset();
 }
 } // namespace
+
+namespace {
+// An MPEG audio frame header: 11 sync bits, then a version, a layer, a bit rate and a
+// sample rate that are not the reserved values.
+bool isMpegFrameHeader(const QByteArray &h)
+{
+    if (h.size() < 4)
+        return false;
+    const auto b = [&h](int i) { return static_cast<unsigned char>(h.at(i)); };
+    const bool sync = b(0) == 0xFF && (b(1) & 0xE0) == 0xE0;
+    const bool version = (b(1) & 0x18) != 0x08;
+    const bool layer = (b(1) & 0x06) != 0;
+    const bool bitRate = (b(2) & 0xF0) != 0xF0;
+    const bool sampleRate = (b(2) & 0x0C) != 0x0C;
+    return sync && version && layer && bitRate && sampleRate;
+}
+} // namespace
+
+bool startsLikeKnownSound(const QByteArray &head)
+{
+    if (head.startsWith("RIFF") && head.mid(8, 4) == "WAVE")
+        return true;
+    for (const char *magic : {"ID3", "OggS", "fLaC", ".snd", "wvpk"}) {
+        if (head.startsWith(magic))
+            return true;
+    }
+    return isMpegFrameHeader(head);
+}
+
+bool holdsKnownSound(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && startsLikeKnownSound(file.read(12));
+}
 
 AudioPlayer &audioPlayer()
 {

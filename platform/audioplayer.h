@@ -23,6 +23,12 @@ public:
     virtual bool isPlaying() const = 0;
 };
 
+// Whether these first bytes of a file start a sound format the player decodes: WAVE, MP3
+// (an ID3 tag or a frame header), Ogg, FLAC, Sun audio or WavPack.
+[[nodiscard]] bool startsLikeKnownSound(const QByteArray &head);
+// The same for a file, judged from its first bytes only; false when it cannot be read.
+[[nodiscard]] bool holdsKnownSound(const QString &path);
+
 // The installed player, the Qt Multimedia one unless a test changed it.
 AudioPlayer &audioPlayer();
 // An empty player restores the Qt Multimedia one.

@@ -69,9 +69,9 @@ SoundEngineFactory &factory()
 }
 } // namespace
 
-double gainFromHundredthsOfDecibel(int volume)
+double gainFromHundredthsOfDecibel(int volume, int fullScale)
 {
-    return std::min(1.0, std::pow(10.0, volume / 2000.0));
+    return std::min(1.0, std::pow(10.0, (double(volume) - fullScale) / 2000.0));
 }
 
 std::unique_ptr<SoundEngine> createSoundEngine()

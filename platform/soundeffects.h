@@ -26,9 +26,11 @@ public:
     virtual void closeDown() = 0;
 };
 
-// A volume in hundredths of a decibel (0 unchanged, negative quieter) as a linear gain,
-// capped at full level since nothing can play louder than its recording.
-[[nodiscard]] double gainFromHundredthsOfDecibel(int volume);
+// A volume in hundredths of a decibel as a linear gain, `fullScale` being the volume that
+// plays at the recording's full level: nothing plays louder than its recording, so the
+// loudest volume in use is put there and the others keep their distance below it. Volumes
+// above `fullScale` are held at full level.
+[[nodiscard]] double gainFromHundredthsOfDecibel(int volume, int fullScale = 0);
 
 // A new engine from the installed factory (the Qt Multimedia one unless a test changed it).
 std::unique_ptr<SoundEngine> createSoundEngine();

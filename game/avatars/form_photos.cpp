@@ -13,6 +13,8 @@
 #include <QPainterPath>
 #include <QValidator>
 
+#include <algorithm>
+
 using namespace platform;
 
 namespace {
@@ -33,6 +35,9 @@ constexpr QRect kRetour{90, 8490, 480, 480};
 // The hidden path labels lie below the bottom edge.
 constexpr int kHautChemins = 9600;
 constexpr int kLongueurNom = 15;
+// The 64 items of the participants file fit well within this: 32 names and 32 paths of at
+// most 4096 bytes each. A bigger file is damaged and its start is all that is read.
+constexpr qint64 kTailleMaxAvatars = 512 * 1024;
 constexpr std::uint32_t kBlanc = 0xFFFFFF;
 
 const QString kInfoAvatar = QStringLiteral("Clique ici pour choisir un avatar");
@@ -43,10 +48,16 @@ void placer(QWidget *w, const QRect &twips)
                    twipsToPixels(twips.height()));
 }
 
-QFont arialGras()
+QFont arial()
 {
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(13); // 9.75 points on the screens' 96 dots per inch
+    return f;
+}
+
+QFont arialGras()
+{
+    QFont f = arial();
     f.setBold(true);
     return f;
 }
@@ -157,6 +168,7 @@ Form_photos::Form_photos()
                            : QRect(carte + QPoint(90, 1260), kNom));
         nom->setMaxLength(kLongueurNom);
         nom->setAlignment(Qt::AlignCenter);
+        nom->setFont(arial());
         nom->setValidator(new ValidateurNom(nom));
         m_text[p - 1] = nom;
 
@@ -186,12 +198,21 @@ void Form_photos::Form_Load()
     // The whole file is read before any slot changes; what it cannot give (a first start,
     // a short file) keeps the starting names and no picture.
     auto participants = participantsInitiaux();
-    if (const auto contenu = readWholeFile(programPath(kFichierAvatars)))
+    if (const auto contenu = readFileStart(programPath(kFichierAvatars), kTailleMaxAvatars))
         appliquerListeAvatars(lireListeAvatars(*contenu), participants);
     for (int p = 1; p <= kSlots; ++p) {
-        Text(p)->setText(participants[p - 1].nom);
+        ecrireNom(p, participants[p - 1].nom);
         Label_chemin_image(p)->setCaption(participants[p - 1].chemin_avatar);
     }
+}
+
+void Form_photos::ecrireNom(int p, const QString &nom)
+{
+    // The limit is on what is typed: a longer name from the file is kept whole, and shown
+    // from its beginning.
+    Text(p)->setMaxLength(std::max<int>(kLongueurNom, nom.size()));
+    Text(p)->setText(nom);
+    Text(p)->setCursorPosition(0);
 }
 
 void Form_photos::List1_Click()

@@ -47,6 +47,9 @@ public:
     // path labels. It runs whenever the screen is shown.
     void afficherImages();
 
+    // Slot p's name as given by code (the participants file), kept whole.
+    void ecrireNom(int p, const QString &nom);
+
     // The file picker; tests put theirs in place of the dialog.
     using ChoixFichier =
         std::function<std::optional<QString>(QWidget *parent, const QString &dossier, int vue)>;

@@ -282,8 +282,9 @@ void Form_jeu::creerMeilleursScores()
                   QStringLiteral("Liste des 15 meilleurs scores"), kMeilleursScoresTitre, 14, kOr);
     lstScores = new ListBox(Picture_vainqueurs1, QStringLiteral("lstScores"));
     place(lstScores, kListeScores);
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setPointSizeF(11.25);
+    // The screens' sans family, small enough for the 15 entries to show without a scroll bar.
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(13);
     f.setBold(true);
     lstScores->setFont(f);
 

@@ -61,7 +61,7 @@ inline constexpr Rect kBoutonBas{3750, 8430, 4500, 480};  // stop
 inline constexpr Rect kTempello{8430, 7920, 540, 960};
 inline constexpr Rect kTempelloCache{12300, 7920, 540, 960}; // outside the visible area
 inline constexpr Rect kTimer{9000, 7920, 750, 960};
-inline constexpr Rect kManette{9780, 8340, 720, 720};
+inline constexpr Rect kManette{9780, 8100, 720, 720}; // bottom in line with "Retour"
 
 // The duel table: four columns of cases, each case halfway beside the two that feed it,
 // then the cup. A column's unit is the height of one case row of the first column.

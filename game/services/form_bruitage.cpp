@@ -16,6 +16,10 @@ constexpr int kVolumeAccueil = -700;
 constexpr int kVolumeTictac = 1000;
 constexpr int kVolumeVrai = -700;
 constexpr int kVolumeFaux = -500;
+// The tick-tock is the loudest: it plays at the recording's level and the others keep their
+// distance below it.
+constexpr int kVolumePleineEchelle =
+    std::max({kVolumeAccueil, kVolumeTictac, kVolumeVrai, kVolumeFaux});
 
 constexpr int kClipsApplaudissements = 9;
 constexpr int kClipsHuees = 8;
@@ -140,7 +144,7 @@ void Form_bruitage::jouer(const QString &nom, int volume)
 void Form_bruitage::reglerVolume(int volume)
 {
     if (m_performance)
-        m_performance->setMasterGain(gainFromHundredthsOfDecibel(volume));
+        m_performance->setMasterGain(gainFromHundredthsOfDecibel(volume, kVolumePleineEchelle));
 }
 
 Form_bruitage &form_bruitage()

@@ -163,7 +163,8 @@ Form_score::Form_score()
     Label1->setStyleSheet(QStringLiteral("color: white; background: transparent"));
 
     place(*lstScores, kList);
-    QFont list(QStringLiteral("Times New Roman"));
+    // The screens' one sans family, as the title.
+    QFont list(QStringLiteral("Arial"));
     list.setPointSizeF(11.25);
     list.setBold(true);
     lstScores->setFont(list);

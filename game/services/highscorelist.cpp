@@ -7,8 +7,12 @@
 #include "platform/programfolder.h"
 #include "platform/wholefile.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QPainter>
+
+#include <optional>
 
 #include <algorithm>
 #include <limits>
@@ -147,9 +151,61 @@ QString defaultFileName(const QString &typeDeJeu)
     return {};
 }
 
+QStringList storedLines(const QString &start, int count, bool fileGoesOn)
+{
+    QStringList lines = start.split(QLatin1Char('\n'));
+    // What follows the last line end is a line of its own, unless the file goes on beyond
+    // what was read: that line was cut and its entry not read whole.
+    if (lines.last().isEmpty() || (fileGoesOn && lines.size() > 1))
+        lines.removeLast();
+    else if (fileGoesOn)
+        lines.clear();
+    QStringList out;
+    for (const QString &line : lines.mid(0, count))
+        out += scrambleLine(line);
+    return out;
+}
+
 } // namespace highscores
 
 using namespace highscores;
+
+ScoreColumns::ScoreColumns(QObject *parent, const QString &separator, int scoreColumn)
+    : QStyledItemDelegate(parent), m_separator(separator), m_scoreColumn(scoreColumn)
+{
+}
+
+void ScoreColumns::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                         const QModelIndex &index) const
+{
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const QString text = opt.text;
+    opt.text.clear();
+    const QWidget *widget = option.widget;
+    const QStyle *style = widget ? widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+
+    // The margin the style leaves before an item's text.
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+    const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget)
+                           .adjusted(margin, 0, -margin, 0);
+    const qsizetype at = m_separator.isEmpty() ? -1 : text.indexOf(m_separator);
+    const QString name = at < 0 ? text : text.left(at);
+    painter->save();
+    painter->setFont(opt.font);
+    painter->setPen(opt.palette.color(opt.state & QStyle::State_Selected ? QPalette::HighlightedText
+                                                                         : QPalette::Text));
+    painter->drawText(area, Qt::AlignLeft | Qt::AlignVCenter, name);
+    if (at >= 0) {
+        // A name wider than its column pushes its own score along, never over it.
+        const QFontMetrics metrics(opt.font);
+        const int x = std::max(m_scoreColumn, metrics.horizontalAdvance(name + QLatin1Char(' ')));
+        painter->drawText(area.adjusted(x, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                          text.mid(at + m_separator.size()));
+    }
+    painter->restore();
+}
 
 HighScoreList::HighScoreList()
     : m_measure([](const QString &text, const QFont &font) {
@@ -182,18 +238,25 @@ QString HighScoreList::PadName(const QString &name, const platform::ListBox &The
 {
     if (m_nameLength == 0)
         m_nameLength = kDefaultNameLength;
-    // Measured as the screen that holds the list would: first in the screen's own font,
-    // then in the screen's font given the list's face and size.
-    const QWidget *screen = &TheList;
-    while (screen->parentWidget() && !qobject_cast<const platform::Form *>(screen))
-        screen = screen->parentWidget();
-    const QFont screenFont = screen->font();
-    QFont listFont = screenFont;
-    listFont.setFamily(TheList.font().family());
-    listFont.setPointSizeF(TheList.font().pointSizeF());
-    return padName(
-        name, m_nameLength, [&](const QString &t) { return m_measure(t, screenFont); },
-        [&](const QString &t) { return m_measure(t, listFont); });
+    // Measured in the list's own font, in which the entry is drawn; blanks a name already
+    // carries from a file padded in another font are measured afresh.
+    QString bare = name;
+    while (bare.endsWith(QLatin1Char(' ')))
+        bare.chop(1);
+    const QFont listFont = TheList.font();
+    const auto measure = [&](const QString &t) { return m_measure(t, listFont); };
+    return padName(bare, m_nameLength, measure, measure);
+}
+
+void HighScoreList::alignColumns(platform::ListBox &TheList) const
+{
+    if (qobject_cast<ScoreColumns *>(TheList.itemDelegate()))
+        return;
+    const QFontMetrics metrics(TheList.font());
+    const QString widest =
+        numberedEntry(m_numPeople - 1, QString(GetNameLength(), QLatin1Char('N')));
+    TheList.setItemDelegate(new ScoreColumns(
+        &TheList, m_separator, metrics.horizontalAdvance(widest + QStringLiteral("  "))));
 }
 
 QString HighScoreList::lineFor(const QString &name, int score, const platform::ListBox &TheList)
@@ -204,37 +267,32 @@ QString HighScoreList::lineFor(const QString &name, int score, const platform::L
 void HighScoreList::FillScoreList(platform::ListBox &TheList)
 {
     applyDefaults();
+    alignColumns(TheList);
     // An unknown game type has no file: the list then lives in memory only.
-    bool readable = false;
-    QStringList stored;
+    std::optional<QStringList> stored;
     if (!m_fileName.isEmpty()) {
-        if (const auto bytes = platform::readWholeFile(m_fileName)) {
-            readable = true;
-            const QString text = platform::decode1252(*bytes).left(kMaxFileChars);
-            if (countLines(text) >= m_numPeople)
-                stored = text.split(QLatin1Char('\n')).mid(0, m_numPeople);
-        }
+        if (const auto bytes = platform::readFileStart(m_fileName, kMaxFileChars))
+            stored = storedLines(platform::decode1252(*bytes), m_numPeople,
+                                 QFileInfo(m_fileName).size() > kMaxFileChars);
     }
-    if (stored.size() == m_numPeople) {
-        for (int i = 0; i < m_numPeople; ++i) {
-            const ScoreLine line = splitLine(scrambleLine(stored.at(i)), m_separator);
-            TheList.AddItem(numberedEntry(i, lineFor(line.name, line.score, TheList)));
-        }
-        return;
-    }
-    QStringList fresh;
+    QStringList lines = stored.value_or(QStringList());
+    const bool complete = lines.size() >= m_numPeople;
     for (int i = 0; i < m_numPeople; ++i) {
-        fresh += m_separator + QString::number(kEmptyScore);
-        TheList.AddItem(numberedEntry(i, lineFor(QString(), kEmptyScore, TheList)));
+        if (i >= lines.size())
+            lines += m_separator + QString::number(kEmptyScore);
+        const ScoreLine line = splitLine(lines.at(i), m_separator);
+        TheList.AddItem(numberedEntry(i, lineFor(line.name, line.score, TheList)));
     }
-    // A file that exists but cannot be read is left alone rather than replaced unseen.
-    if (!m_fileName.isEmpty() && (readable || !QFileInfo::exists(m_fileName)))
-        writeFile(fresh);
+    // A short file (cut by a full disk or a crash) is completed, keeping what it holds; a
+    // file that exists but cannot be read is left alone rather than replaced unseen.
+    if (!complete && !m_fileName.isEmpty() && (stored || !QFileInfo::exists(m_fileName)))
+        writeFile(lines);
 }
 
 bool HighScoreList::AddHighScore(platform::ListBox &TheList, const QString &PName, int PScore)
 {
     applyDefaults();
+    alignColumns(TheList);
     std::vector<int> scores;
     for (int i = 0; i < std::min(TheList.ListCount(), m_numPeople); ++i)
         scores.push_back(splitLine(entryLine(TheList.List(i)), m_separator).score);

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <QStyledItemDelegate>
 
 #include <functional>
 #include <vector>
@@ -66,10 +67,29 @@ using Measure = std::function<int(const QString &)>;
 [[nodiscard]] QString padName(const QString &name, int nameLength, const Measure &screenFont,
                               const Measure &listFont);
 
+// The plain lines (unscrambled) of the start of a score file, at most `count` of them. A
+// last line without a line end counts, unless `fileGoesOn`: the start then ends inside it.
+[[nodiscard]] QStringList storedLines(const QString &start, int count, bool fileGoesOn);
+
 // The score file of a kind of game ("question" or "temps"), none for any other.
 [[nodiscard]] QString defaultFileName(const QString &typeDeJeu);
 
 } // namespace highscores
+
+// Draws a list's score entries in two columns: the numbered name, then the score at one
+// place for every entry, whatever the widths of the digits and names before it.
+class ScoreColumns : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    ScoreColumns(QObject *parent, const QString &separator, int scoreColumn);
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
+    int scoreColumn() const { return m_scoreColumn; }
+
+private:
+    QString m_separator;
+    int m_scoreColumn;
+};
 
 class HighScoreList {
 public:
@@ -94,6 +114,8 @@ public:
 
 private:
     void applyDefaults();
+    // The list draws its scores in a column of their own.
+    void alignColumns(platform::ListBox &TheList) const;
     QString PadName(const QString &name, const platform::ListBox &TheList);
     // A line of the list and the file: padded name, separator, score.
     QString lineFor(const QString &name, int score, const platform::ListBox &TheList);

@@ -18,6 +18,9 @@ bool LoadMP3(const QString &path)
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile())
         return false;
+    // A file that holds no sound the player knows is refused now, not when the media fails.
+    if (!platform::holdsKnownSound(path))
+        return false;
     return platform::audioPlayer().open(path);
 }
 

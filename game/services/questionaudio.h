@@ -7,7 +7,8 @@
 // Stops and lets go of the current sound; true.
 bool TerminateEngine();
 // Stops the current sound, then readies the file at `path` (a full path); false for an
-// empty path, a folder, or a file that is missing or unreadable.
+// empty path, a folder, a file that is missing or unreadable, or one whose first bytes start
+// no sound format the player knows.
 bool LoadMP3(const QString &path);
 // Starts the readied sound; false when there is none (a failed load).
 bool PlayMP3();

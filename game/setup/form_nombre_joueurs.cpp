@@ -41,9 +41,7 @@ QGroupBox *cadre(QWidget *parent, const QString &titre, const QRect &twips)
     auto *box = new QGroupBox(titre, parent);
     box->setGeometry(twipsToPixels(twips.x()), twipsToPixels(twips.y()),
                      twipsToPixels(twips.width()), twipsToPixels(twips.height()));
-    QFont police = policeGras(QStringLiteral("MS Sans Serif"), 11);
-    police.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial")});
-    box->setFont(police);
+    box->setFont(policeGras(QStringLiteral("Arial"), 11));
     // A white frame whose caption sits on its top line.
     box->setStyleSheet(QStringLiteral(
         "QGroupBox { background-color: white; border: 1px solid #a0a0a0; margin-top: 6px; }"

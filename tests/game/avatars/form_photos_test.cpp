@@ -3,9 +3,11 @@
 #include "platform/messagebox.h"
 #include "platform/screens.h"
 
+#include "game/pointememoire.h"
 #include "support/programfoldertest.h"
 
 #include <QDir>
+#include <QFile>
 #include <QValidator>
 
 using platform::Screens;
@@ -115,7 +117,11 @@ TEST_F(Photos, AFailedSaveIsToldAndTheGameGoesOn)
     form_photos().Show();
     form_photos().Image_retour_Click();
     ASSERT_EQ(m_messages.size(), 1);
-    EXPECT_TRUE(m_messages[0].startsWith("Erreur: "));
+    // French to the end: the cause by name, and no system text in English after it.
+    EXPECT_EQ(m_messages[0],
+              QString::fromUtf8("Erreur: Les noms et les images des joueurs n'ont pas pu être "
+                                "enregistrés.\nImpossible d'enregistrer le fichier avatars.tpq : "
+                                "un dossier porte déjà ce nom."));
     EXPECT_FALSE(form_photos().isVisible());
 }
 
@@ -143,7 +149,29 @@ TEST_F(Photos, NameBoxesRefuseWhatTheFileCannotHold)
     EXPECT_FALSE(accepte(QStringLiteral("a\tb")));
     EXPECT_FALSE(accepte(QStringLiteral("a\nb")));
     EXPECT_FALSE(accepte(QStringLiteral("Ωmega")));
-    EXPECT_EQ(form_photos().Text(1)->maxLength(), 15);
+}
+
+// The box limits what is typed to 15 characters; a longer name from the file is neither cut
+// at load nor at the next save, and shows its beginning.
+TEST_F(Photos, ALongNameFromTheFileIsKeptWholeWhileTypingStopsAtFifteen)
+{
+    const QString longNom = QStringLiteral("Marie-Antoinette de Lorrai"); // 26 characters
+    QByteArray fichier = "\"" + longNom.toLatin1() + "\",\"\"";
+    for (int k = 2; k <= 32; ++k)
+        fichier += ",\"Joueur " + QByteArray::number(k) + "\",\"\"";
+    writeFile("avatars.tpq", fichier + "\r\n");
+
+    platform::TextBox *nom1 = form_photos().Text(1);
+    EXPECT_EQ(nom1->Text(), longNom);
+    EXPECT_EQ(nom1->cursorPosition(), 0);
+    Sauver_avatars();
+    EXPECT_EQ(readFile("avatars.tpq"), fichier + "\r\n");
+
+    // Typing goes through the box's limit as a user's keys would.
+    platform::TextBox *nom2 = form_photos().Text(2);
+    nom2->clear();
+    nom2->insert(QStringLiteral("Abcdefghijklmnopqrst"));
+    EXPECT_EQ(nom2->Text(), QStringLiteral("Abcdefghijklmno"));
 }
 
 TEST_F(Photos, APickedPictureSetsItsSlotOnly)
@@ -192,4 +220,20 @@ TEST_F(Photos, ThePickerOpensOnTheAvatarFolderInTheListsView)
     form_photos().Image_photo_Click(9);
     EXPECT_EQ(vue, 28715);
     EXPECT_EQ(form_photos().List1->ListCount(), 5);
+}
+
+// A damaged participants file of 400 MB: its start gives the names, the rest is never held.
+TEST_F(Photos, AHugeParticipantsFileIsReadOnlyAsFarAsItsStart)
+{
+    writeFile("avatars.tpq", "\"Ana\",\"\",\"Bob\"");
+    {
+        QFile fichier(path("avatars.tpq"));
+        ASSERT_TRUE(fichier.open(QIODevice::Append));
+        ASSERT_TRUE(fichier.resize(qint64(400) << 20)); // sparse: costs no disk
+    }
+    const long avant = pointeMemoireKo();
+    Form_photos &photos = form_photos();
+    EXPECT_LT(pointeMemoireKo() - avant, kCroissanceMaxKo);
+    EXPECT_EQ(photos.Text(1)->Text(), "Ana");
+    EXPECT_EQ(photos.Text(3)->Text(), "Joueur 3");
 }

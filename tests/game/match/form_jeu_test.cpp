@@ -206,26 +206,3 @@ TEST_F(FormJeu, NothingRunsWhileNothingMoves)
     for (QMovie *m : jeu.findChildren<QMovie *>())
         EXPECT_NE(m->state(), QMovie::Running);
 }
-
-// Not a timing test: a guard against a "Suite" that becomes slow, with the median of several
-// runs (a fresh game screen each time, as after every game choice) printed for the record.
-TEST_F(FormJeu, SuiteCreatesTheScreenQuickly)
-{
-    charger("32");
-    platform::Screens::unload<Form_jeu>();
-    std::vector<qint64> times;
-    for (int run = 0; run < 9; ++run) {
-        QElapsedTimer clock;
-        clock.start();
-        form_photos().Image_suivant_Click();
-        QCoreApplication::processEvents();
-        times.push_back(clock.nsecsElapsed() / 1000);
-        ASSERT_TRUE(form_jeu().isVisible());
-        platform::Screens::unload<Form_jeu>();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    std::sort(times.begin(), times.end());
-    std::printf("\"Suite\" into a 32-player championship: %lld us (median of 9)\n",
-                static_cast<long long>(times[4]));
-    EXPECT_LT(times[4], 500'000);
-}

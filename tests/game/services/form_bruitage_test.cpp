@@ -11,10 +11,13 @@
 #include <QElapsedTimer>
 #include <QSet>
 
+#include <cmath>
+
 namespace {
-// Gains of the master volumes -700, -500 and 1000 hundredths of a decibel.
-constexpr double kGain700 = 0.446684;
-constexpr double kGain500 = 0.562341;
+// Gains of the master volumes -700, -500 and 1000 hundredths of a decibel, the tick-tock's
+// 1000 being the loudest and played at full level: 17 and 15 dB below it.
+constexpr double kGain700 = 0.141254;
+constexpr double kGain500 = 0.177828;
 constexpr double kFull = 1.0;
 
 class SoundEffectsScreen : public ProgramFolderTest {
@@ -103,6 +106,21 @@ TEST_F(SoundEffectsScreen, DrawsEveryClipAndNoOtherOverManyAnswers)
                                        "gagner06", "gagner07", "gagner08", "gagner09"}));
     EXPECT_EQ(boos, (QSet<QString>{"perdu01", "perdu02", "perdu03", "perdu04", "perdu05", "perdu06",
                                    "perdu07", "perdu08"}));
+}
+
+// The levels keep the distances the volumes give: the tick-tock 17 dB above the right-answer
+// sound, 15 dB above the buzzer, and nothing above full level.
+TEST_F(SoundEffectsScreen, LevelsKeepTheirDistancesInDecibels)
+{
+    setSettings("Ding", "Buzzer");
+    for (const char *button : {"Command_tictac", "Command_vrai", "Command_faux", "Command_accueil"})
+        press(button);
+    ASSERT_EQ(record->gains.size(), 4u);
+    const auto decibels = [](double gain) { return 20.0 * std::log10(gain); };
+    EXPECT_NEAR(decibels(record->gains[0]), 0.0, 1e-9);
+    EXPECT_NEAR(decibels(record->gains[0]) - decibels(record->gains[1]), 17.0, 1e-6);
+    EXPECT_NEAR(decibels(record->gains[0]) - decibels(record->gains[2]), 15.0, 1e-6);
+    EXPECT_NEAR(decibels(record->gains[2]) - decibels(record->gains[3]), 2.0, 1e-6);
 }
 
 TEST_F(SoundEffectsScreen, OtherSettingsPlayNothingAndKeepTheVolume)

@@ -1,7 +1,10 @@
 // The best-score window: where it opens, which file it lists, and every way back to the
 // game-choice screen.
+#include "game/avatars/form_photos.h"
+#include "game/match/form_jeu.h"
 #include "game/services/form_admin.h"
 #include "game/services/form_score.h"
+#include "game/services/highscorelist.h"
 #include "game/setup/form_accueil.h"
 #include "game/setup/form_nombre_joueurs.h"
 #include "platform/screens.h"
@@ -10,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QScrollBar>
 
 using namespace platform;
 
@@ -110,4 +114,36 @@ TEST_F(ScoreScreen, RetourDoesNotLoadAWelcomeScreenThatIsNotThere)
     EXPECT_EQ(Screens::ifLoaded(QStringLiteral("Form_accueil")), nullptr);
     EXPECT_EQ(Screens::ifLoaded<Form_score>(), nullptr);
     EXPECT_TRUE(form_nombre_joueurs().isVisible());
+}
+
+// Both best-score lists, the score window's and the game screen's, show their 15 entries
+// whole: no scroll bar, every row inside the list, and the scores in one column.
+TEST_F(ScoreScreen, BothListsShowTheirFifteenEntriesWithoutAScrollBarAndInColumns)
+{
+    form_admin().Label_type_de_jeu->setCaption("question");
+    form_photos().Label_nombre_joueurs->setCaption("1");
+    form_nombre_joueurs().Label_score->setAppearance(1);
+    Form_score &score = form_score();
+    score.Show();
+    Form_jeu &jeu = form_jeu();
+    jeu.Show();
+    for (QWidget *w = jeu.lstScores; w != &jeu; w = w->parentWidget())
+        w->setVisible(true);
+    for (ListBox *list : {score.lstScores, jeu.lstScores}) {
+        SCOPED_TRACE(qPrintable(list->window()->objectName()));
+        QCoreApplication::processEvents();
+        ASSERT_EQ(list->ListCount(), 15);
+        EXPECT_EQ(list->verticalScrollBar()->maximum(), 0);
+        EXPECT_FALSE(list->verticalScrollBar()->isVisible());
+        const QRect last = list->visualRect(list->model()->index(14, 0));
+        EXPECT_LE(last.bottom(), list->viewport()->height());
+        EXPECT_EQ(list->font().family(), "Arial");
+        auto *columns = qobject_cast<ScoreColumns *>(list->itemDelegate());
+        ASSERT_NE(columns, nullptr);
+        // The column stands clear of the widest numbered name of the list's width.
+        const QFontMetrics metrics(list->font());
+        EXPECT_GT(columns->scoreColumn(), metrics.horizontalAdvance("15. " + QString(20, 'N')));
+        EXPECT_LT(columns->scoreColumn() + metrics.horizontalAdvance("-1000"),
+                  list->viewport()->width());
+    }
 }

@@ -5,9 +5,12 @@
 #include "platform/codec1252.h"
 #include "platform/controls.h"
 
+#include "game/pointememoire.h"
 #include "support/programfoldertest.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSet>
 
 using namespace highscores;
@@ -194,7 +197,7 @@ TEST_F(HighScores, AFullListLetsItsLastScoreFallOff)
     EXPECT_FALSE(list->AddHighScore(box, "Last", 10));
 }
 
-TEST_F(HighScores, ASixteenLineFileIsReadAndAFourteenLineFileIsRecreated)
+TEST_F(HighScores, ASixteenLineFileIsReadAndAFourteenLineFileIsCompleted)
 {
     writeScores("Scoresquestion.tpq", ranked(16, 160, 10));
     const QByteArray sixteen = readFile("Scoresquestion.tpq");
@@ -205,8 +208,84 @@ TEST_F(HighScores, ASixteenLineFileIsReadAndAFourteenLineFileIsRecreated)
     writeScores("Scoresquestion.tpq", ranked(14, 140, 10));
     platform::ListBox shortList(nullptr, "short");
     filled(shortList);
-    EXPECT_EQ(shortList.List(0), entry(1, "", -100));
+    EXPECT_EQ(shortList.List(0), entry(1, "P1", 140));
+    EXPECT_EQ(shortList.List(13), entry(14, "P14", 10));
+    EXPECT_EQ(shortList.List(14), entry(15, "", -100));
     EXPECT_EQ(countLines(QString::fromLatin1(readFile("Scoresquestion.tpq"))), 15);
+}
+
+// A file cut short by a crash or a full disk loses none of the entries it still holds, and
+// the entries read back the same from the completed file.
+TEST_F(HighScores, AShortFileIsCompletedWithDefaultEntriesKeepingEveryEntryItHolds)
+{
+    struct Case {
+        const char *why;
+        QByteArray bytes;
+        QStringList shownFirst; // the entries the file still gave
+    };
+    const QString p1 = scrambleLine("Ana\t90");
+    const QString p2 = scrambleLine("Bob\t80");
+    const QByteArray ana = *platform::encode1252(p1);
+    const QByteArray bob = *platform::encode1252(p2);
+    const Case cases[] = {
+        {"empty file", "", {}},
+        {"one line", ana + "\r\n", {entry(1, "Ana", 90)}},
+        {"two lines", ana + "\r\n" + bob + "\r\n", {entry(1, "Ana", 90), entry(2, "Bob", 80)}},
+        {"last line without its end",
+         ana + "\r\n" + bob,
+         {entry(1, "Ana", 90), entry(2, "Bob", 80)}},
+        {"line feeds only", ana + "\n" + bob + "\n", {entry(1, "Ana", 90), entry(2, "Bob", 80)}},
+    };
+    for (const Case &c : cases) {
+        writeFile("Scoresquestion.tpq", c.bytes);
+        platform::ListBox first(nullptr, "first");
+        filled(first);
+        QStringList expected = c.shownFirst;
+        for (int i = static_cast<int>(expected.size()); i < 15; ++i)
+            expected += entry(i + 1, "", -100);
+        EXPECT_EQ(shown(first), expected) << c.why;
+        EXPECT_EQ(countLines(QString::fromLatin1(readFile("Scoresquestion.tpq"))), 15) << c.why;
+        platform::ListBox again(nullptr, "again");
+        filled(again);
+        EXPECT_EQ(shown(again), expected) << c.why;
+    }
+}
+
+TEST_F(HighScores, AFifteenLineFileWhoseLastLineHasNoEndKeepsThatLineAndIsNotRewritten)
+{
+    writeScores("Scoresquestion.tpq", ranked(15, 150, 10));
+    QByteArray bytes = readFile("Scoresquestion.tpq");
+    bytes.chop(2);
+    writeFile("Scoresquestion.tpq", bytes);
+    filled(box);
+    EXPECT_EQ(box.List(14), entry(15, "P15", 10));
+    EXPECT_EQ(readFile("Scoresquestion.tpq"), bytes);
+}
+
+// Only the first 32,000 characters are read: a file whose start holds fewer than 15 lines is
+// completed from them, a line cut by that limit is dropped, and the rest is never held.
+TEST_F(HighScores, AHugeFileIsReadOnlyAsFarAsItsStart)
+{
+    const QByteArray ana = *platform::encode1252(scrambleLine("Ana\t90")) + "\r\n";
+    writeFile("Scoresquestion.tpq", ana + QByteArray(40000, 'x') + "\r\n");
+    filled(box);
+    EXPECT_EQ(box.List(0), entry(1, "Ana", 90));
+    EXPECT_EQ(box.List(1), entry(2, "", -100));
+    EXPECT_EQ(readFile("Scoresquestion.tpq").size(), 15 * 2 + ana.size() - 2 + 14 * 5);
+
+    // Fifteen good lines, then a mountain of bytes: read, never rewritten.
+    writeScores("Scoresquestion.tpq", ranked(15, 150, 10));
+    {
+        QFile big(path("Scoresquestion.tpq"));
+        ASSERT_TRUE(big.open(QIODevice::Append));
+        ASSERT_TRUE(big.resize(qint64(400) << 20)); // sparse
+    }
+    platform::ListBox huge(nullptr, "huge");
+    const long avant = pointeMemoireKo();
+    filled(huge);
+    EXPECT_LT(pointeMemoireKo() - avant, kCroissanceMaxKo);
+    EXPECT_EQ(huge.List(14), entry(15, "P15", 10));
+    EXPECT_EQ(QFileInfo(path("Scoresquestion.tpq")).size(), qint64(400) << 20);
 }
 
 TEST_F(HighScores, TheTwoGameTypesKeepTheirOwnFiles)

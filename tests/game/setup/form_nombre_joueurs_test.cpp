@@ -1,5 +1,6 @@
 #include "game/avatars/form_photos.h"
 #include "game/services/form_admin.h"
+#include "game/services/form_score.h"
 #include "game/setup/form_accueil.h"
 #include "game/setup/form_nombre_joueurs.h"
 #include "platform/screens.h"
@@ -160,6 +161,8 @@ TEST_F(ChoixJeu, SecondRowPicturesSitHigherInTheNineAndSixteenLayouts)
 
 TEST_F(ChoixJeu, SeeingTheScoresSetsTheQuizTypeAndLeavesTheChoiceAlone)
 {
+    // The score window is reachable by name only once registered, as the game does at start.
+    registerForm_score();
     form_accueil();
     ecran().Label_minutes->Click();
     form_photos().Hide();
@@ -167,23 +170,25 @@ TEST_F(ChoixJeu, SeeingTheScoresSetsTheQuizTypeAndLeavesTheChoiceAlone)
 
     for (const auto &[label, type] : {std::pair{ecran().Label_score_20_questions, "question"},
                                       std::pair{ecran().Label_score_minutes, "temps"}}) {
+        bool scoresMontres = false;
         bool shapeVisible = false;
         bool choixCache = false;
         // The score window is modal: look at the screens while it is open, then leave it.
         QObject portee;
         QTimer::singleShot(0, &portee, [&] {
+            auto *scores = Screens::ifLoaded("Form_score");
+            scoresMontres = scores && scores->isVisible();
             shapeVisible = form_accueil().Shape_score->Visible();
             choixCache = !ecran().isVisible();
-            if (auto *scores = Screens::ifLoaded("Form_score"))
+            if (scores)
                 scores->Hide();
         });
         label->Click();
         EXPECT_EQ(admin().Label_type_de_jeu->Caption(), type);
         EXPECT_EQ(marques(), avant);
-        if (Screens::ifLoaded("Form_score")) {
-            EXPECT_TRUE(shapeVisible);
-            EXPECT_TRUE(choixCache);
-        }
+        EXPECT_TRUE(scoresMontres) << type;
+        EXPECT_TRUE(shapeVisible) << type;
+        EXPECT_TRUE(choixCache) << type;
         Screens::unload("Form_score");
     }
 }
