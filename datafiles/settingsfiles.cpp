@@ -24,7 +24,9 @@ QString fichierEmplacement(int slot)
 
 std::vector<Item> lireEnregistrement(const QString &path, int count)
 {
-    const auto data = platform::readWholeFile(path);
+    // A settings record is a few dozen short items: a damaged file of any size costs no more.
+    constexpr qint64 kOctetsUtiles = 64 * 1024;
+    const auto data = platform::readFileStart(path, kOctetsUtiles);
     if (!data)
         return {};
     return readItems(*data, count);

@@ -64,6 +64,10 @@ TEST(Controls, AppearanceAndColoursAreKeptAsSet)
     EXPECT_EQ(toQColor(0xFF0000), QColor(Qt::blue));
     EXPECT_EQ(toQColor(0xFF), QColor(Qt::red));
     EXPECT_EQ(toQColor(0x80FF), QColor(255, 128, 0));
+    // The active title bar's colour marks answer 2 and controller button 2: never the plain
+    // window colour it would vanish into.
+    EXPECT_NE(toQColor(0x80000002), toQColor(0x8000000F));
+    EXPECT_NE(toQColor(0x80000002), QColor(Qt::white));
 }
 
 TEST(Controls, ATimerRunsOnlyWhenEnabledWithAnInterval)
