@@ -43,13 +43,20 @@ protected:
         if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
             return false;
         auto *widget = static_cast<QWidget *>(watched);
-        if (widget != m_form && !m_form->isAncestorOf(widget))
+        // A shown screen of the host window is the active screen: the keys that go to the
+        // host, or to a control of a screen beneath it, are its keys too.
+        const bool dedans = widget == m_form || m_form->isAncestorOf(widget);
+        const bool hote = m_form->isVisible() && !m_form->isWindow() &&
+                          widget->window() == m_form->window();
+        if (!dedans && !hote)
             return false;
-        if (event == m_derniere && m_receveur && widget->isAncestorOf(m_receveur))
+        const auto &key = static_cast<const QKeyEvent &>(*event);
+        if (event == m_derniere && key.timestamp() == m_horodatage && m_receveur &&
+            widget != m_receveur && widget->isAncestorOf(m_receveur))
             return false;
         m_derniere = event;
+        m_horodatage = key.timestamp();
         m_receveur = widget;
-        const auto &key = static_cast<const QKeyEvent &>(*event);
         m_form->Form_KeyDown(virtualKeyCode(key), shiftState(key));
         return false;
     }
@@ -57,6 +64,7 @@ protected:
 private:
     Form *m_form;
     const QEvent *m_derniere = nullptr;
+    quint64 m_horodatage = 0;
     QPointer<QWidget> m_receveur;
 };
 
