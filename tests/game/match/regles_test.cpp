@@ -105,20 +105,29 @@ TEST(Nombres, TextsReadAsTheirLeadingWholeNumber)
 
 TEST(FinDeQuestion, EveryPlayerInPlayWrongEndsTheQuestion)
 {
-    // Every combination of marks and players in play, against the rule stated per type.
-    for (int bits = 0; bits < 64; ++bits) {
-        const std::array<bool, 3> f{bool(bits & 1), bool(bits & 2), bool(bits & 4)};
-        const std::array<bool, 3> p{bool(bits & 8), bool(bits & 16), bool(bits & 32)};
-        const bool trois = (f[0] && f[1] && f[2]) || (f[1] && f[2] && !p[0]) ||
-                           (f[0] && f[2] && !p[1]) || (f[0] && f[1] && !p[2]);
-        EXPECT_EQ(tousFaux("3", f, p), trois) << bits;
-        EXPECT_EQ(tousFaux("2", f, p), f[0] && f[1]) << bits;
-        EXPECT_TRUE(tousFaux("1", f, p));
-        EXPECT_FALSE(tousFaux("4", f, p));
-    }
-    // Named cases: a tie-break whose loser is slot 3; slot 3 still waiting.
-    EXPECT_TRUE(tousFaux("3", {true, true, false}, {true, true, false}));
-    EXPECT_FALSE(tousFaux("3", {true, true, false}, {true, true, true}));
+    using B = std::array<bool, 3>;
+    const B tous{true, true, true};
+    const struct {
+        const char *type;
+        B faux;
+        B present;
+        bool fin;
+    } table[] = {
+        {"3", {true, true, true}, tous, true},
+        {"3", {true, true, false}, tous, false}, // slot 3 still waiting
+        {"3", {true, true, false}, {true, true, false}, true}, // slot 3 out of a tie-break
+        {"3", {false, true, true}, {false, true, true}, true},
+        {"3", {true, false, true}, {true, false, true}, true},
+        {"3", {true, false, false}, {true, true, false}, false},
+        {"2", {true, true, false}, tous, true},
+        {"2", {true, false, false}, tous, false},
+        {"1", {false, false, false}, tous, true}, // the one player answered wrong
+        {"4", tous, tous, false},
+    };
+    for (const auto &l : table)
+        EXPECT_EQ(tousFaux(l.type, l.faux, l.present), l.fin)
+            << l.type << l.faux[0] << l.faux[1] << l.faux[2] << l.present[0] << l.present[1]
+            << l.present[2];
 }
 
 TEST(FinDeQuestion, OnlyQuestionGamesSoundAWrongAnswer)
