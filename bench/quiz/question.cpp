@@ -10,6 +10,7 @@
 #include "platform/process.h"
 #include "platform/programfolder.h"
 #include "platform/screens.h"
+#include "platform/speech.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,6 +24,18 @@
 #include <vector>
 
 namespace {
+// A voice that notes when it was asked to speak.
+struct VoixChronometree : platform::SpeechEngine {
+    QElapsedTimer *depart;
+    std::vector<double> *ms;
+    VoixChronometree(QElapsedTimer *d, std::vector<double> *m) : depart(d), ms(m) {}
+    void speak(const QString &, std::function<void()>) override
+    {
+        ms->push_back(depart->nsecsElapsed() / 1e6);
+    }
+    void stop() override {}
+};
+
 // Question programs are not started: the question file is already there.
 struct SansProgramme : platform::ProcessStarter {
     bool startDetached(const QString &, const QStringList &) override { return true; }
@@ -61,10 +74,14 @@ int main(int argc, char *argv[])
     jeu.show();
 
     std::vector<double> ms;
+    QElapsedTimer t;
+    std::vector<double> parole;
+    platform::setSpeechEngineFactory(
+        [&t, &parole] { return std::make_unique<VoixChronometree>(&t, &parole); });
     for (int r = 0; r < runs + 5; ++r) {
+        reglages.Check_speech->setValue(r % 2);
         jeu.Debut_Click();
         jeu.Label_timer_nouvelle_question->setCaption("1");
-        QElapsedTimer t;
         t.start();
         emit jeu.Timer_nouvelle_question->Tick();
         jeu.repaint(); // paints now, as the next frame would
@@ -77,6 +94,10 @@ int main(int argc, char *argv[])
         }
     }
     std::sort(ms.begin(), ms.end());
+    std::sort(parole.begin(), parole.end());
+    if (!parole.empty())
+        std::printf("tick to the voice asked to speak: median %.3f ms, worst %.3f ms\n",
+                    parole[parole.size() / 2], parole.back());
     std::printf("tick to question painted: median %.2f ms, 95th %.2f ms, worst %.2f ms (%d runs)\n",
                 ms[ms.size() / 2], ms[ms.size() * 95 / 100], ms.back(), runs);
     platform::Screens::unloadAll();
