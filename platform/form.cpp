@@ -4,8 +4,8 @@
 
 #include <QApplication>
 #include <QEventLoop>
-#include <QKeyEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 
@@ -46,8 +46,8 @@ protected:
         // A shown screen of the host window is the active screen: the keys that go to the
         // host, or to a control of a screen beneath it, are its keys too.
         const bool dedans = widget == m_form || m_form->isAncestorOf(widget);
-        const bool hote = m_form->isVisible() && !m_form->isWindow() &&
-                          widget->window() == m_form->window();
+        const bool hote =
+            m_form->isVisible() && !m_form->isWindow() && widget->window() == m_form->window();
         if (!dedans && !hote)
             return false;
         const auto &key = static_cast<const QKeyEvent &>(*event);

@@ -32,10 +32,10 @@ void Initialiser_manche(Form_jeu &jeu)
     jeu.Numero_question->setVisible(true);
     jeu.Timer_tempello->setEnabled(false);
     Form_admin &reglages = form_admin();
-    jeu.Label_timer_highscore->setCaption(
-        reglages.Label_type_de_jeu->Caption() == QLatin1String("question")
-            ? QStringLiteral("30")
-            : reglages.Text_nombre_secondes->Text());
+    jeu.Label_timer_highscore->setCaption(reglages.Label_type_de_jeu->Caption() ==
+                                                  QLatin1String("question")
+                                              ? QStringLiteral("30")
+                                              : reglages.Text_nombre_secondes->Text());
     for (int k = 1; k <= 3; ++k)
         jeu.Label_score(k)->setCaption(QStringLiteral("0"));
     const qint64 type = valeur(jeu.Label_type_jeu->Caption());
@@ -81,10 +81,10 @@ void Lancer_question(Form_jeu &jeu)
 void Question_suivante_ou_fin(Form_jeu &jeu)
 {
     Form_admin &reglages = form_admin();
-    const DecisionSuite d = decisionSuite(
-        reglages.Label_type_de_jeu->Caption(), reglages.Text_nombre_questions->Text(),
-        jeu.Numero_question->Caption(), jeu.Label_timer_highscore->Caption(),
-        jeu.Label_question_n->Caption() == kQuestionSubsidiaire);
+    const DecisionSuite d =
+        decisionSuite(reglages.Label_type_de_jeu->Caption(), reglages.Text_nombre_questions->Text(),
+                      jeu.Numero_question->Caption(), jeu.Label_timer_highscore->Caption(),
+                      jeu.Label_question_n->Caption() == kQuestionSubsidiaire);
     if (d.trenteSecondes)
         jeu.Label_timer_highscore->setCaption(QStringLiteral("30"));
     if (d.suite == Suite::FinManche)

@@ -89,9 +89,9 @@ void Question_subsidiaire(Form_jeu &jeu)
         jeu.Label_numero[n]->setVisible(false);
         jeu.Label_reponse[n]->setVisible(false);
     }
-    for (QWidget *w : std::initializer_list<QWidget *>{jeu.Label_question, jeu.Image_question,
-                                                       jeu.Numero_question,
-                                                       jeu.Label_timer_highscore})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{jeu.Label_question, jeu.Image_question,
+                                          jeu.Numero_question, jeu.Label_timer_highscore})
         w->setVisible(false);
     jeu.Label_question_n->setCaption(kQuestionSubsidiaire);
     Lancer_question(jeu);

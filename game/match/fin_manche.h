@@ -18,8 +18,8 @@ void Question_subsidiaire(Form_jeu &jeu);
 // What ends a match of two or three: the winner's slot, or a tie-break with the slot put out
 // (0 for none).
 struct Evaluation {
-    int vainqueur = 0;     // 1..3, or 0 for a tie-break
-    int mis_dehors = 0;    // with a tie-break: the slot put out, 0 for none
+    int vainqueur = 0;  // 1..3, or 0 for a tie-break
+    int mis_dehors = 0; // with a tie-break: the slot put out, 0 for none
     bool operator==(const Evaluation &) const = default;
 };
 // By the players per match ("2" or "3"), the scores and which slots are still in play; a slot
@@ -31,5 +31,6 @@ struct Evaluation {
 // What a one-player game that is not a score game shows under "Score"; nothing for a game
 // type that shows nothing.
 [[nodiscard]] std::optional<QString> texteScore(const QString &typeDeJeu, const QString &score,
-                                 const QString &nombreQuestions, const QString &pointsGagnes,
-                                 const QString &pointsPerdus);
+                                                const QString &nombreQuestions,
+                                                const QString &pointsGagnes,
+                                                const QString &pointsPerdus);

@@ -110,9 +110,9 @@ void Afficher_question(Form_jeu &jeu)
     }
     for (QWidget *w : jeu.Label_reponse)
         w->setVisible(true);
-    for (QWidget *w : std::initializer_list<QWidget *>{jeu.Label_question, jeu.Image_question,
-                                                       jeu.Label_timer_highscore,
-                                                       jeu.Label_question_n})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{jeu.Label_question, jeu.Image_question,
+                                          jeu.Label_timer_highscore, jeu.Label_question_n})
         w->setVisible(true);
     Form_admin &reglages = form_admin();
     if (reglages.Label_type_de_jeu->Caption() == QLatin1String("question") ||

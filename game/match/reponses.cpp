@@ -50,8 +50,8 @@ void Bonne_reponse_joueur(Form_jeu &jeu, int slot)
 
 void Mauvaise_reponse_joueur(Form_jeu &jeu, int slot)
 {
-    const qint64 points = pointsDuReglage(form_admin().Label_points->Caption(),
-                                          jeu.Label_timer_highscore->Caption());
+    const qint64 points =
+        pointsDuReglage(form_admin().Label_points->Caption(), jeu.Label_timer_highscore->Caption());
     Label *score = jeu.Label_score(slot);
     score->setCaption(texte(valeur(score->Caption()) - points));
     jeu.Label_faux(slot)->setVisible(true);
@@ -117,8 +117,7 @@ std::uint32_t couleurJoueur(int slot)
     return couleurs[slot - 1];
 }
 
-bool tousFaux(const QString &typeJeu, const std::array<bool, 3> &f,
-              const std::array<bool, 3> &p)
+bool tousFaux(const QString &typeJeu, const std::array<bool, 3> &f, const std::array<bool, 3> &p)
 {
     if (typeJeu == QLatin1String("3"))
         return (f[0] && f[1] && f[2]) || (f[1] && f[2] && !p[0]) || (f[0] && f[2] && !p[1]) ||

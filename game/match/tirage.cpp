@@ -45,8 +45,7 @@ int tirageEntier(double r, int n)
     return std::clamp(static_cast<int>(r * n) + 1, 1, n);
 }
 
-QString essaiTirage(const SourceTirage &source,
-                    const std::function<bool(const QString &)> &actif,
+QString essaiTirage(const SourceTirage &source, const std::function<bool(const QString &)> &actif,
                     const std::function<int()> &niveau)
 {
     if (source.cles.size() == 1)

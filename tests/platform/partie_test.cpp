@@ -6,8 +6,8 @@
 #include "platform/random.h"
 #include "platform/virtualkeys.h"
 
-#include <QKeyEvent>
 #include "support/touches.h"
+#include <QKeyEvent>
 
 #include <gtest/gtest.h>
 #include <thread>
@@ -87,10 +87,10 @@ struct Cle {
 TEST(PartiePlatform, QtKeysBecomeVirtualKeyNumbers)
 {
     const Cle cles[] = {
-        {Qt::Key_F1, Qt::NoModifier, 112},       {Qt::Key_F4, Qt::NoModifier, 115},
-        {Qt::Key_J, Qt::NoModifier, 74},         {Qt::Key_M, Qt::ShiftModifier, 77},
-        {Qt::Key_1, Qt::KeypadModifier, 97},     {Qt::Key_4, Qt::KeypadModifier, 100},
-        {Qt::Key_1, Qt::NoModifier, 49},         {Qt::Key_4, Qt::NoModifier, 52},
+        {Qt::Key_F1, Qt::NoModifier, 112},    {Qt::Key_F4, Qt::NoModifier, 115},
+        {Qt::Key_J, Qt::NoModifier, 74},      {Qt::Key_M, Qt::ShiftModifier, 77},
+        {Qt::Key_1, Qt::KeypadModifier, 97},  {Qt::Key_4, Qt::KeypadModifier, 100},
+        {Qt::Key_1, Qt::NoModifier, 49},      {Qt::Key_4, Qt::NoModifier, 52},
         {Qt::Key_End, Qt::KeypadModifier, 0}, // keypad 1 with Num Lock off
         {Qt::Key_Space, Qt::NoModifier, 0},
     };
@@ -119,7 +119,7 @@ TEST(PartiePlatform, AScreenPreviewsEveryKeyOnceWhicheverControlHasIt)
     Label etiquette(&ecran, "Label_question");
     QWidget ailleurs;
 
-    appuyer(&liste, Qt::Key_J);            // a list would search with it
+    appuyer(&liste, Qt::Key_J); // a list would search with it
     appuyer(&liste, Qt::Key_F1);
     appuyer(&etiquette, Qt::Key_1, Qt::KeypadModifier); // travels on to the screen
     appuyer(&ecran, Qt::Key_2);

@@ -235,8 +235,8 @@ TEST_F(Partie, ATimeOutInATimedGameCostsNothing)
     EXPECT_EQ(score(1), "0");
     EXPECT_EQ(score(2), "0");
     EXPECT_TRUE(m_sons->played.isEmpty());
-    EXPECT_TRUE(j.Label_nom_vainqueur->Visible() || j.Label_question_n->Caption() ==
-                                                        kQuestionSubsidiaire);
+    EXPECT_TRUE(j.Label_nom_vainqueur->Visible() ||
+                j.Label_question_n->Caption() == kQuestionSubsidiaire);
 }
 
 // Real key events into the list box, per game type: who scores, who is marked.
@@ -244,7 +244,7 @@ struct Appui {
     const char *count;
     int key;
     Qt::KeyboardModifiers modifiers;
-    int slot;  // 0: nobody
+    int slot;   // 0: nobody
     bool bonne; // the right answer is "2"
 };
 
@@ -275,8 +275,9 @@ TEST_F(Partie, KeysAnswerForTheirSlotInEachGameType)
             EXPECT_EQ(score(slot), attendu) << slot;
             EXPECT_EQ(faux(slot), slot == a.slot && !a.bonne) << slot;
         }
-        if (a.bonne)
+        if (a.bonne) {
             EXPECT_EQ(j.Label_reponse[1]->ForeColor(), couleurJoueur(a.slot));
+        }
         Screens::unloadAll();
     }
 }
@@ -407,7 +408,8 @@ TEST_F(Partie, TheButtonsStopResumeAndLeave)
 
 TEST_F(Partie, SettingsThatAreNotNumbersReadAsTheirLeadingNumber)
 {
-    Form_jeu &j = enJeu("1", {.type = "temps", .secondes = "abc", .perdus = "x", .gagnes = "2 pts"});
+    Form_jeu &j =
+        enJeu("1", {.type = "temps", .secondes = "abc", .perdus = "x", .gagnes = "2 pts"});
     EXPECT_EQ(j.Label_timer_highscore->Caption(), "abc");
     touche(Qt::Key_2, Qt::KeypadModifier);
     EXPECT_EQ(score(2), "2");

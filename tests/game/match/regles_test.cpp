@@ -114,7 +114,7 @@ TEST(FinDeQuestion, EveryPlayerInPlayWrongEndsTheQuestion)
         bool fin;
     } table[] = {
         {"3", {true, true, true}, tous, true},
-        {"3", {true, true, false}, tous, false}, // slot 3 still waiting
+        {"3", {true, true, false}, tous, false},               // slot 3 still waiting
         {"3", {true, true, false}, {true, true, false}, true}, // slot 3 out of a tie-break
         {"3", {false, true, true}, {false, true, true}, true},
         {"3", {true, false, true}, {true, false, true}, true},
@@ -147,11 +147,11 @@ TEST(Touches, EachGameTypeRoutesItsOwnKeys)
         int key;
         T attendu;
     } table[] = {
-        {"1", 97, Touche{2, 1}},  {"1", 100, Touche{2, 4}}, {"1", 112, T{}},
-        {"1", 74, T{}},           {"1", 49, T{}},           {"2", 113, Touche{1, 2}},
-        {"2", 99, Touche{2, 3}},  {"2", 74, T{}},           {"3", 112, Touche{1, 1}},
-        {"3", 75, Touche{2, 2}},  {"3", 77, Touche{2, 4}},  {"3", 98, Touche{3, 2}},
-        {"3", 52, T{}},           {"3", 101, T{}},          {"3", 116, T{}},
+        {"1", 97, Touche{2, 1}}, {"1", 100, Touche{2, 4}}, {"1", 112, T{}},
+        {"1", 74, T{}},          {"1", 49, T{}},           {"2", 113, Touche{1, 2}},
+        {"2", 99, Touche{2, 3}}, {"2", 74, T{}},           {"3", 112, Touche{1, 1}},
+        {"3", 75, Touche{2, 2}}, {"3", 77, Touche{2, 4}},  {"3", 98, Touche{3, 2}},
+        {"3", 52, T{}},          {"3", 101, T{}},          {"3", 116, T{}},
         {"", 112, Touche{1, 1}}, // an unset type still has slot 1's keys, but no slot in play
     };
     for (const auto &l : table)
@@ -161,7 +161,8 @@ TEST(Touches, EachGameTypeRoutesItsOwnKeys)
 TEST(Suite, WhatFollowsAQuestion)
 {
     using D = DecisionSuite;
-    EXPECT_EQ(decisionSuite("question", "20", "19", "12", false), (D{Suite::QuestionSuivante, true}));
+    EXPECT_EQ(decisionSuite("question", "20", "19", "12", false),
+              (D{Suite::QuestionSuivante, true}));
     EXPECT_EQ(decisionSuite("question", "20", "20", "12", false), (D{Suite::FinManche, false}));
     EXPECT_EQ(decisionSuite("question", "20", "21", "30", true), (D{Suite::FinManche, false}));
     EXPECT_EQ(decisionSuite("temps", "20", "3", "5", false), (D{Suite::QuestionSuivante, false}));
