@@ -130,3 +130,19 @@ TEST(PartiePlatform, AScreenPreviewsEveryKeyOnceWhicheverControlHasIt)
     appuyer(&liste, Qt::Key_J);
     EXPECT_EQ(ecran.touches.size(), 4u);
 }
+
+TEST(PartiePlatform, AShownScreenOfTheHostWindowTakesTheKeysOfThatWindow)
+{
+    QWidget hote;
+    Ecran ecran;
+    ecran.setParent(&hote);
+    ecran.setKeyPreview(true);
+    QWidget dessous(&hote); // a screen beneath, whose control kept the focus
+    TextBox nom(&dessous, "Text1");
+    hote.show();
+    appuyer(&nom, Qt::Key_F2); // hidden game screen: not its key
+    ecran.show();
+    appuyer(&nom, Qt::Key_F3);
+    appuyer(&hote, Qt::Key_F4);
+    EXPECT_EQ(ecran.touches, (std::vector<int>{114, 115}));
+}
