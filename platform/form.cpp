@@ -1,7 +1,11 @@
 #include "platform/form.h"
 
+#include "platform/virtualkeys.h"
+
+#include <QApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 
@@ -19,6 +23,57 @@ Form::Form(const QString &name)
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose, false);
     hide();
+}
+
+// Watches the whole application's key presses and hands those aimed at the screen, or at
+// any of its controls, to Form_KeyDown once. A press that a control ignores travels on to its
+// parents as the same event: only its first receiver counts.
+class Form::KeyPreviewFilter : public QObject {
+public:
+    explicit KeyPreviewFilter(Form *form) : m_form(form) { qApp->installEventFilter(this); }
+    ~KeyPreviewFilter() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyRelease) {
+            m_derniere = nullptr;
+            return false;
+        }
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return false;
+        auto *widget = static_cast<QWidget *>(watched);
+        // A shown screen of the host window is the active screen: the keys that go to the
+        // host, or to a control of a screen beneath it, are its keys too.
+        const bool dedans = widget == m_form || m_form->isAncestorOf(widget);
+        const bool hote =
+            m_form->isVisible() && !m_form->isWindow() && widget->window() == m_form->window();
+        if (!dedans && !hote)
+            return false;
+        const auto &key = static_cast<const QKeyEvent &>(*event);
+        if (event == m_derniere && key.timestamp() == m_horodatage && m_receveur &&
+            widget != m_receveur && widget->isAncestorOf(m_receveur))
+            return false;
+        m_derniere = event;
+        m_horodatage = key.timestamp();
+        m_receveur = widget;
+        m_form->Form_KeyDown(virtualKeyCode(key), shiftState(key));
+        return false;
+    }
+
+private:
+    Form *m_form;
+    const QEvent *m_derniere = nullptr;
+    quint64 m_horodatage = 0;
+    QPointer<QWidget> m_receveur;
+};
+
+void Form::setKeyPreview(bool on)
+{
+    if (on && !m_keyPreview)
+        m_keyPreview = std::make_unique<KeyPreviewFilter>(this);
+    else if (!on)
+        m_keyPreview.reset();
 }
 
 Form::~Form()
