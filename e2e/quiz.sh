@@ -59,11 +59,12 @@ printf '"question","1","120","non","non","oui","non","non","0","1","non"\r\n' >"
     done
     printf '\r\n'
 } >"$APP/themes.tpq"
-cat >"$APP/fichier_texte" <<'PROGRAM'
+mkdir -p "$APP/questions"
+cat >"$APP/questions/fichier_texte" <<'PROGRAM'
 #!/bin/sh
 printf '"Combien de temps dure une blanche ?","Un temps","Deux temps","Trois temps","Quatre temps","2","",""\r\n' >question.tpq
 PROGRAM
-chmod +x "$APP/fichier_texte"
+chmod +x "$APP/questions/fichier_texte"
 rm -f "$APP/question.tpq"
 
 (cd "$APP" && exec ./Tempeljeu >"$OUT/tempeljeu.log" 2>&1) &

@@ -26,6 +26,11 @@ bool startProgram(const QString &name, const QStringList &arguments)
     return starter()->startDetached(programPath(name), arguments);
 }
 
+bool startQuestionProgram(const QString &key)
+{
+    return starter()->startDetached(questionProgramPath(key), {});
+}
+
 void setProcessStarter(std::unique_ptr<ProcessStarter> s)
 {
     starter() = s ? std::move(s) : std::make_unique<QtProcessStarter>();

@@ -17,6 +17,9 @@ public:
 // Starts the program `name` of the program folder; false when it could not be started.
 bool startProgram(const QString &name, const QStringList &arguments = {});
 
+// Starts the question program of a theme key, with no arguments.
+bool startQuestionProgram(const QString &key);
+
 // Tests install a recording starter; nothing restores the real one.
 void setProcessStarter(std::unique_ptr<ProcessStarter> starter);
 

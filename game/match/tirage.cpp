@@ -93,7 +93,7 @@ void Form_jeu::Command_question_Click()
         Label_type_questionnaire->setCaption(source.themeCourant);
         const QString cle = essaiTirage(source, actif, niveau);
         if (!cle.isEmpty()) {
-            startProgram(cle);
+            startQuestionProgram(cle);
             Label_shell->setCaption(programmeLance(cle));
         }
         DoEvents();

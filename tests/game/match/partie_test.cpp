@@ -8,6 +8,7 @@
 #include "game/match/reponses.h"
 #include "game/setup/form_nombre_joueurs.h"
 #include "platform/controls.h"
+#include "platform/programfolder.h"
 #include "platform/screens.h"
 
 #include <QDir>
@@ -53,7 +54,7 @@ TEST_F(Partie, TheDrawRetriesUntilASourceThatIsOnAndStartsItsProgram)
     m_tirages = {k(1), k(6), niveau(3), k(6), niveau(4)};
     j.Command_question->setValue(true);
     ASSERT_EQ(m_started.size(), 1u);
-    EXPECT_TRUE(m_started[0].endsWith("/grave4"));
+    EXPECT_EQ(m_started[0], platform::questionProgramPath("grave4"));
     EXPECT_EQ(j.Label_type_questionnaire->Caption(), "grave");
     EXPECT_EQ(j.Label_shell->Caption(), "grave4");
 
