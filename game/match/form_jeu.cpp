@@ -170,6 +170,7 @@ Form_jeu::Form_jeu() : Form(QString::fromLatin1(formName))
 
     creerJoueurs();
     creerBoutons();
+    creerPanneauManettes();
 }
 
 Form_jeu::~Form_jeu() = default;
@@ -549,6 +550,10 @@ void Form_jeu::Form_Load()
         } catch (const NumberedError &) {
         }
     }
+
+    InitDirectInput();
+    InitDirectInputB();
+    InitDirectInputC();
 }
 
 Form_jeu &form_jeu()
