@@ -150,6 +150,8 @@ QString ListBox::List(int index) const
 Timer::Timer(QObject *parent, const QString &name, int interval, bool enabled) : QObject(parent)
 {
     setObjectName(name);
+    // Clocks that players watch: a coarse timer would let a second drift by 5 %.
+    m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(interval);
     m_enabled = enabled;
     connect(&m_timer, &QTimer::timeout, this, &Timer::Tick);
@@ -158,6 +160,10 @@ Timer::Timer(QObject *parent, const QString &name, int interval, bool enabled) :
 
 void Timer::setEnabled(bool enabled)
 {
+    // Switching on a timer that already runs keeps its period going: a clock that is told
+    // again to run must not lose the part of a second it has counted.
+    if (enabled == m_enabled)
+        return;
     m_enabled = enabled;
     apply();
 }
@@ -165,22 +171,46 @@ void Timer::setEnabled(bool enabled)
 void Timer::setInterval(int milliseconds)
 {
     m_timer.setInterval(milliseconds);
-    apply();
+    if (m_enabled && milliseconds > 0)
+        m_timer.start(); // a new interval starts a new period
+    else
+        apply();
 }
 
 // Like the timers the screens were written for: a timer runs only when enabled with a
-// non-zero interval, and re-enabling restarts its count.
+// non-zero interval; off then on, or a new interval, restarts its count.
 void Timer::apply()
 {
-    if (m_enabled && m_timer.interval() > 0)
-        m_timer.start();
-    else
+    if (m_enabled && m_timer.interval() > 0) {
+        if (!m_timer.isActive())
+            m_timer.start();
+    } else {
         m_timer.stop();
+    }
 }
+
+namespace {
+std::function<void()> &doEventsHook()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+} // namespace
 
 void DoEvents()
 {
+    if (doEventsHook()) {
+        // A copy: the script may replace itself while it runs.
+        const std::function<void()> hook = doEventsHook();
+        hook();
+        return;
+    }
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void setDoEventsHook(std::function<void()> hook)
+{
+    doEventsHook() = std::move(hook);
 }
 
 } // namespace platform

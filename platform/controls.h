@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <functional>
 
 namespace platform {
 
@@ -233,7 +234,8 @@ signals:
     void Click();
 };
 
-// A timer of a screen: Enabled and Interval (milliseconds); Tick runs at each tick.
+// A timer of a screen: Enabled and Interval (milliseconds); Tick runs at each tick. Enabling
+// a timer that is already on does not restart its period.
 class Timer : public QObject {
     Q_OBJECT
 public:
@@ -242,6 +244,8 @@ public:
     void setEnabled(bool enabled);
     int Interval() const { return m_timer.interval(); }
     void setInterval(int milliseconds);
+    // Milliseconds to the next tick, -1 when off.
+    int RemainingTime() const { return m_timer.remainingTime(); }
 
 signals:
     void Tick();
@@ -254,5 +258,7 @@ private:
 
 // Lets pending window events run, timers and clicks included.
 void DoEvents();
+// Tests script what happens inside DoEvents (a tick, a click); an empty hook restores it.
+void setDoEventsHook(std::function<void()> hook);
 
 } // namespace platform

@@ -1,6 +1,10 @@
 #include "platform/form.h"
 
+#include "platform/virtualkeys.h"
+
+#include <QApplication>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -19,6 +23,49 @@ Form::Form(const QString &name)
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose, false);
     hide();
+}
+
+// Watches the whole application's key presses and hands those aimed at the screen, or at
+// any of its controls, to Form_KeyDown once. A press that a control ignores travels on to its
+// parents as the same event: only its first receiver counts.
+class Form::KeyPreviewFilter : public QObject {
+public:
+    explicit KeyPreviewFilter(Form *form) : m_form(form) { qApp->installEventFilter(this); }
+    ~KeyPreviewFilter() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyRelease) {
+            m_derniere = nullptr;
+            return false;
+        }
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return false;
+        auto *widget = static_cast<QWidget *>(watched);
+        if (widget != m_form && !m_form->isAncestorOf(widget))
+            return false;
+        if (event == m_derniere && m_receveur && widget->isAncestorOf(m_receveur))
+            return false;
+        m_derniere = event;
+        m_receveur = widget;
+        const auto &key = static_cast<const QKeyEvent &>(*event);
+        m_form->Form_KeyDown(virtualKeyCode(key), shiftState(key));
+        return false;
+    }
+
+private:
+    Form *m_form;
+    const QEvent *m_derniere = nullptr;
+    QPointer<QWidget> m_receveur;
+};
+
+void Form::setKeyPreview(bool on)
+{
+    if (on && !m_keyPreview)
+        m_keyPreview = std::make_unique<KeyPreviewFilter>(this);
+    else if (!on)
+        m_keyPreview.reset();
 }
 
 Form::~Form()

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+
 class QEventLoop;
 
 namespace platform {
@@ -56,12 +58,21 @@ public:
     static void setHostWindow(QWidget *host);
     static QWidget *hostWindow();
 
+    // Key preview: Form_KeyDown sees every key pressed in the screen before the control
+    // that has the focus does (a list box does not swallow a letter); the key is not consumed.
+    void setKeyPreview(bool on);
+    bool KeyPreview() const { return m_keyPreview != nullptr; }
+    // The key as a virtual-key number (platform/virtualkeys.h) and the shift state.
+    virtual void Form_KeyDown(int /*KeyCode*/, int /*Shift*/) {}
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    class KeyPreviewFilter;
     QPixmap m_picture;
     QEventLoop *m_modalLoop = nullptr;
+    std::unique_ptr<KeyPreviewFilter> m_keyPreview;
 };
 
 } // namespace platform

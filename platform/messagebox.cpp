@@ -47,6 +47,20 @@ int MsgBox(const QString &text, int style, const QString &title)
     return realBox(text, style, title);
 }
 
+void MsgBoxSansAttente(const QString &text, const QString &title)
+{
+    if (answerer()) {
+        answerer()(text, vbOKOnly, title);
+        return;
+    }
+    auto *box = new QMessageBox(QMessageBox::NoIcon,
+                                title.isEmpty() ? QApplication::applicationDisplayName() : title,
+                                text, QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}
+
 void setMsgBoxAnswerer(MsgBoxAnswerer a)
 {
     answerer() = std::move(a);

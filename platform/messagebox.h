@@ -22,6 +22,10 @@ enum MsgBoxAnswer { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 // A box without a title of its own carries the application's display name.
 int MsgBox(const QString &text, int style = vbOKOnly, const QString &title = {});
 
+// A box with an OK button that does not hold up its caller: it is shown and the call returns
+// at once; the screens beneath go on taking keys and ticks.
+void MsgBoxSansAttente(const QString &text, const QString &title = {});
+
 // Tests answer the boxes instead of a person; an empty answerer restores real boxes.
 using MsgBoxAnswerer = std::function<int(const QString &text, int style, const QString &title)>;
 void setMsgBoxAnswerer(MsgBoxAnswerer answerer);

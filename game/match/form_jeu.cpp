@@ -10,6 +10,7 @@
 #include "platform/errors.h"
 #include "platform/programfolder.h"
 #include "platform/screens.h"
+#include "platform/speech.h"
 
 #include <QPainter>
 
@@ -171,9 +172,36 @@ Form_jeu::Form_jeu() : Form(QString::fromLatin1(formName))
     creerJoueurs();
     creerBoutons();
     creerPanneauManettes();
+    brancher();
 }
 
 Form_jeu::~Form_jeu() = default;
+
+void Form_jeu::brancher()
+{
+    SpeakItBtn = new CommandButton(this, QStringLiteral("SpeakItBtn"), QStringLiteral("Speak It"));
+    SpeakItBtn->setVisible(false);
+    connect(Debut, &Label::Click, this, &Form_jeu::Debut_Click);
+    connect(Label_stop_jeu, &Label::Click, this, &Form_jeu::Label_stop_jeu_Click);
+    connect(Label_manche_suivante, &Label::Click, this, &Form_jeu::Label_manche_suivante_Click);
+    connect(Image_retour, &platform::Image::Click, this, &Form_jeu::Image_retour_Click);
+    connect(Image_score, &platform::Image::Click, this, &Form_jeu::Image_score_Click);
+    connect(Command_question, &CommandButton::Click, this, &Form_jeu::Command_question_Click);
+    connect(Command1, &CommandButton::Click, this, &Form_jeu::Command1_Click);
+    connect(SpeakItBtn, &CommandButton::Click, this, &Form_jeu::SpeakItBtn_Click);
+    connect(Timer_nouvelle_question, &Timer::Tick, this, &Form_jeu::Timer_nouvelle_question_Timer);
+    connect(Timer_tempello, &Timer::Tick, this, &Form_jeu::Timer_tempello_Timer);
+    for (int n = 1; n <= 4; ++n)
+        connect(Label_reponse[n - 1], &Label::Click, this, [this, n] { Label_reponse_Click(n); });
+    setKeyPreview(true);
+}
+
+platform::SpeechEngine &Form_jeu::voix()
+{
+    if (!m_voix)
+        m_voix = createSpeechEngine();
+    return *m_voix;
+}
 
 void Form_jeu::creerJoueurs()
 {

@@ -15,6 +15,9 @@
 #include <vector>
 
 class HighScoreList;
+namespace platform {
+class SpeechEngine;
+}
 
 class Form_jeu : public platform::Form {
     Q_OBJECT
@@ -163,10 +166,41 @@ public:
     // The best-score list, created on first use.
     HighScoreList &meilleursScores();
 
+    // The match: its buttons and clocks (deroulement.cpp), the theme draw (tirage.cpp), the
+    // question shown and its speech (question.cpp), the answer timer (tempello.cpp), the
+    // answers (reponses.cpp) and the best-score entry (fin_manche.cpp).
+    platform::CommandButton *SpeakItBtn;
+    void Debut_Click();
+    void Label_stop_jeu_Click();
+    void Label_manche_suivante_Click();
+    void Image_retour_Click();
+    void Image_score_Click();
+    void Command_question_Click();
+    void Timer_nouvelle_question_Timer();
+    void Timer_tempello_Timer();
+    void SpeakItBtn_Click();
+    void Command1_Click();
+    void Label_reponse_Click(int n); // 1..4
+    void Form_KeyDown(int KeyCode, int Shift) override;
+    void Afficher_scores();
+
+    // Which picture the pendulum's next tick shows.
+    bool pendule_a_droite = false;
+    // Counts the resets and ends of matches: work that let events run checks it has not
+    // changed before it goes on (a match stopped or ended meanwhile is not resumed).
+    quint64 partie() const { return m_partie; }
+    void nouvellePartie() { ++m_partie; }
+    // The question in play was settled (found, or everyone wrong): no answer scores again
+    // until the next question is shown.
+    bool questionReglee = false;
+    // The voice, made on the first question spoken.
+    platform::SpeechEngine &voix();
+
 protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    void brancher();
     void creerJoueurs();
     void creerPanneauQuestion();
     void creerMeilleursScores();
@@ -179,6 +213,8 @@ private:
     std::map<QString, platform::Label *> m_casesNoms;
     std::map<QString, platform::AnimatedPicture *> m_casesPhotos;
     std::unique_ptr<HighScoreList> m_meilleursScores;
+    std::unique_ptr<platform::SpeechEngine> m_voix;
+    quint64 m_partie = 0;
 };
 
 // The game screen, created and loaded on first use.

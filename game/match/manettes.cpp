@@ -3,6 +3,7 @@
 #include "game/match/manettes.h"
 
 #include "game/match/form_jeu.h"
+#include "game/match/nombres.h"
 #include "game/match/reponses.h"
 #include "platform/messagebox.h"
 #include "platform/screens.h"
@@ -30,11 +31,6 @@ constexpr std::uint32_t kBlanc = 0xFFFFFF;
 // Buttons only go up to 32, as the button lists and their lines were made for.
 constexpr int kBoutonsMax = 32;
 
-int nombre(const QString &text)
-{
-    return text.trimmed().toInt();
-}
-
 void ecrireLigne(ListBox *liste, int index, const QString &ligne)
 {
     while (liste->count() <= index)
@@ -59,7 +55,7 @@ QString ligneBouton(int bouton, bool bas)
 
 bool slotEnJeu(const Form_jeu &jeu, int slot)
 {
-    const int type = nombre(jeu.Label_type_jeu->Caption());
+    const qint64 type = valeur(jeu.Label_type_jeu->Caption());
     return slot == 2 || (slot == 1 && type != 1) || (slot == 3 && type == 3);
 }
 

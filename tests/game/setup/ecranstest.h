@@ -5,6 +5,7 @@
 #include "platform/keyboardlocks.h"
 #include "platform/process.h"
 #include "support/programfoldertest.h"
+#include "support/recordingstarter.h"
 
 #include <map>
 #include <vector>
@@ -22,16 +23,6 @@ struct FakeLocks : platform::KeyboardLocks {
     {
         changes.emplace_back(key, on);
         state[key] = on;
-    }
-};
-
-struct RecordingStarter : platform::ProcessStarter {
-    std::vector<QString> *started;
-    explicit RecordingStarter(std::vector<QString> *s) : started(s) {}
-    bool startDetached(const QString &program, const QStringList &) override
-    {
-        started->push_back(program);
-        return false;
     }
 };
 
