@@ -260,17 +260,17 @@ void Form_jeu::boutonsManette(int slot)
     const int n = std::min({m_controleurs->buttonCount(slot), int(etat.size()), kBoutonsMax});
     QPointer<Form_jeu> self(this);
     for (int i = 0; i < n; ++i) {
+        // Painting or answering may let events run, and the screen close meanwhile.
+        if (!self || Screens::ifLoaded<Form_jeu>() != this || !m_controleurs)
+            return;
         const bool bas = etat[size_t(i)];
         ecrireLigne(lstButton_(slot), i, ligneBouton(i + 1, bas));
         if (i >= 4)
             continue;
         Label_test_(slot)[size_t(i)]->setBackColor(couleurCarreTest(i + 1, bas));
         // Gated afresh for each button: an earlier one's answer may have closed the answers.
-        if (bas && reponsesOuvertes(*this) && peutRepondre(*this, slot) && slotEnJeu(*this, slot)) {
+        if (bas && reponsesOuvertes(*this) && peutRepondre(*this, slot) && slotEnJeu(*this, slot))
             decisionReponse(*this, slot, i + 1);
-            if (!self || Screens::ifLoaded<Form_jeu>() != this || !m_controleurs)
-                return; // the screen closed meanwhile
-        }
     }
 }
 
