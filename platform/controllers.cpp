@@ -27,6 +27,7 @@ public:
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
         m_ready = SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
+        m_timer.setTimerType(Qt::PreciseTimer);
         m_timer.setInterval(kControllerPollMilliseconds);
         connect(&m_timer, &QTimer::timeout, this, &SdlControllers::poll);
     }
