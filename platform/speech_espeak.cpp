@@ -264,8 +264,10 @@ bool synthesiseSpeech(const QString &text, const QString &voice, const SpeechChu
         return false;
     const QByteArray name = voice.toUtf8();
     if (e.voice != name) {
-        if (espeak_ng_SetVoiceByName(name.constData()) != ENS_OK)
+        if (espeak_ng_SetVoiceByName(name.constData()) != ENS_OK) {
+            e.voice.clear(); // whatever the library holds now, the next text sets its own
             return false;
+        }
         e.voice = name;
         const espeak_VOICE *v = espeak_GetCurrentVoice();
         // The languages field: a priority byte, then the language name.
