@@ -82,8 +82,8 @@ public:
         Slot &s = at(slot);
         close(s);
         s = Slot{};
-        const bool any = std::any_of(m_slots.begin(), m_slots.end(),
-                                     [](const Slot &o) { return o.chosen; });
+        const bool any =
+            std::any_of(m_slots.begin(), m_slots.end(), [](const Slot &o) { return o.chosen; });
         if (!any)
             m_timer.stop();
     }
@@ -185,8 +185,7 @@ private:
                     report = !s.joystick &&
                              sameGuid(SDL_JoystickGetDeviceGUID(event.jdevice.which), s.guid);
                     break;
-                default:
-                    break;
+                default: break;
                 }
                 if (report)
                     emit changed(slot);
@@ -295,7 +294,8 @@ public:
 
     bool polling() const override
     {
-        return std::any_of(m_slots.begin(), m_slots.end(), [](const Slot &s) { return s.pad >= 0; });
+        return std::any_of(m_slots.begin(), m_slots.end(),
+                           [](const Slot &s) { return s.pad >= 0; });
     }
 
     // The board's changes, reported as the real service does.

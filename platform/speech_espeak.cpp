@@ -140,7 +140,8 @@ private:
 class EspeakSpeechEngine : public SpeechEngine {
 public:
     EspeakSpeechEngine(std::unique_ptr<SpeechOutput> output, const QString &voice)
-        : m_output(std::move(output)), m_voice(voice.toUtf8()), m_context(std::make_unique<QObject>())
+        : m_output(std::move(output)), m_voice(voice.toUtf8()),
+          m_context(std::make_unique<QObject>())
     {
     }
 
@@ -198,8 +199,8 @@ private:
                 generation = m_generation;
             }
             const auto current = [this, generation] { return m_generation == generation; };
-            const bool spoken = synthesiseSpeech(
-                text, m_voice, [&](const short *samples, int count, int rate) {
+            const bool spoken =
+                synthesiseSpeech(text, m_voice, [&](const short *samples, int count, int rate) {
                     if (!current())
                         return false;
                     QByteArray bytes(reinterpret_cast<const char *>(samples),

@@ -1,5 +1,6 @@
-// The start of the service; a virtual controller's press to the service's report, over many presses; and the CPU time
-// the service takes over two seconds with no controller chosen, then with one.
+// The start of the service; a virtual controller's press to the service's report, over many
+// presses; and the CPU time the service takes over two seconds with no controller chosen, then with
+// one.
 #include "platform/controllers.h"
 #include "platform/virtualjoystick.h"
 
@@ -76,11 +77,12 @@ int main(int argc, char *argv[])
         delays.push_back(double(seen) / 1e6);
     }
     std::sort(delays.begin(), delays.end());
-    std::printf("manettes: appui -> signal: médiane %.2f ms, 95e centile %.2f ms, 99e %.2f ms, pire %.2f ms "
+    std::printf("manettes: appui -> signal: médiane %.2f ms, 95e centile %.2f ms, 99e %.2f ms, "
+                "pire %.2f ms "
                 "(%d appuis, période %d ms)\n",
                 delays[delays.size() / 2], delays[delays.size() * 95 / 100],
-                delays[delays.size() * 99 / 100], delays.back(),
-                presses, platform::kControllerPollMilliseconds);
+                delays[delays.size() * 99 / 100], delays.back(), presses,
+                platform::kControllerPollMilliseconds);
     const double choisie = idleCpu(2000);
     std::printf("manettes: une choisie, CPU %.1f ms en 2 s\n", choisie);
     return 0;

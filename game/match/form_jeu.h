@@ -127,7 +127,6 @@ private:
     std::unique_ptr<platform::Controllers> m_controleurs;
 
 public:
-
     // The question panel.
     platform::Label *Label_question_n;
     platform::Label *Numero_question;

@@ -49,8 +49,9 @@ std::uint32_t couleurCarreTest(int bouton, bool bas)
 
 QString ligneBouton(int bouton, bool bas)
 {
-    return QStringLiteral("Button %1: %2").arg(bouton).arg(bas ? QStringLiteral("Down")
-                                                               : QStringLiteral("Up"));
+    return QStringLiteral("Button %1: %2")
+        .arg(bouton)
+        .arg(bas ? QStringLiteral("Down") : QStringLiteral("Up"));
 }
 
 bool slotEnJeu(const Form_jeu &jeu, int slot)
@@ -100,13 +101,13 @@ void Form_jeu::creerPanneauManettes()
         peripheriques[k]->setEnabled(false);
         boutons[k] = new ListBox(this, QStringLiteral("lstButton") + QLatin1String(listes[k]));
         boutons[k]->Move(kBoutonsLeft + k * kBoutonsPas, 240, kBoutonsLargeur, 4455);
-        tests[k] = new Label(Frame_boutons, QStringLiteral("Label_test") + n,
-                             QStringLiteral("Test :"));
+        tests[k] =
+            new Label(Frame_boutons, QStringLiteral("Label_test") + n, QStringLiteral("Test :"));
         tests[k]->Move(kTestLeft, top + 30, kTestLargeur, kCarreTaille);
         auto &carres = k == 0 ? Label_test1_ : (k == 1 ? Label_test2_ : Label_test3_);
         for (int b = 0; b < 4; ++b) {
-            carres[size_t(b)] = new Label(
-                Frame_boutons, QStringLiteral("Label_test%1_%2").arg(k + 1).arg(b + 1));
+            carres[size_t(b)] =
+                new Label(Frame_boutons, QStringLiteral("Label_test%1_%2").arg(k + 1).arg(b + 1));
             carres[size_t(b)]->Move(kCarresLeft + b * kCarrePas, top + 30, kCarreTaille,
                                     kCarreTaille);
             carres[size_t(b)]->setBackColor(kBlanc);

@@ -18,10 +18,7 @@ protected:
         QObject::connect(m_service.get(), &platform::Controllers::changed,
                          [this](int slot) { m_reports.push_back(slot); });
     }
-    int entree()
-    {
-        return int(m_service->list().indexOf(m_pad.name()));
-    }
+    int entree() { return int(m_service->list().indexOf(m_pad.name())); }
     std::vector<bool> boutons(int slot)
     {
         std::vector<bool> b;
@@ -48,13 +45,15 @@ TEST_F(SdlControllers, PressesAndReleasesReachTheSlotThatHoldsTheController)
     m_pad.set(2, true);
     ASSERT_TRUE(attendreQue([&] { return !m_reports.empty(); }));
     EXPECT_EQ(m_reports, std::vector<int>{2});
-    EXPECT_EQ(boutons(2), (std::vector<bool>{false, true, false, false, false, false, false, false}));
+    EXPECT_EQ(boutons(2),
+              (std::vector<bool>{false, true, false, false, false, false, false, false}));
 
     // The state reported is the whole controller's: button 2 is still down.
     m_reports.clear();
     m_pad.set(5, true);
     ASSERT_TRUE(attendreQue([&] { return !m_reports.empty(); }));
-    EXPECT_EQ(boutons(2), (std::vector<bool>{false, true, false, false, true, false, false, false}));
+    EXPECT_EQ(boutons(2),
+              (std::vector<bool>{false, true, false, false, true, false, false, false}));
     m_reports.clear();
     m_pad.set(2, false);
     ASSERT_TRUE(attendreQue([&] { return !m_reports.empty(); }));
