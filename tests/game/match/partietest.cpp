@@ -12,6 +12,8 @@
 
 #include "datafiles/itemformat.h"
 
+#include <random>
+
 void PartieTest::SetUp()
 {
     ProgramFolderTest::SetUp();
@@ -32,7 +34,7 @@ void PartieTest::SetUp()
         }));
     platform::setRandomSource([this] {
         if (m_tirages.empty())
-            return 0.0;
+            return std::uniform_real_distribution<double>(0.0, 1.0)(m_hasard);
         const double r = m_tirages.front();
         m_tirages.pop_front();
         return r;

@@ -14,6 +14,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <random>
 #include <vector>
 
 class PartieTest : public ProgramFolderTest {
@@ -55,7 +56,8 @@ protected:
 
     std::vector<QString> m_started;
     std::deque<QByteArray> m_questions;
-    std::deque<double> m_tirages; // random draws; 0 (the first source) when none is left
+    std::deque<double> m_tirages; // random draws; from a fixed sequence when none is left
+    std::mt19937 m_hasard{2024};
     QStringList m_messages;
     std::shared_ptr<platform::SoundRecord> m_sons;
     std::shared_ptr<platform::AudioRecord> m_audio;
