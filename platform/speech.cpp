@@ -1,19 +1,10 @@
 #include "platform/speech.h"
 
+#include "platform/speech_espeak.h"
+
 namespace platform {
 
 namespace {
-
-// Stands in until a real voice is built: every text fails.
-class NoSpeechEngine : public SpeechEngine {
-public:
-    void speak(const QString &, std::function<void()> failed) override
-    {
-        if (failed)
-            failed();
-    }
-    void stop() override {}
-};
 
 class RecordingSpeechEngine : public SpeechEngine {
 public:
@@ -45,7 +36,7 @@ std::unique_ptr<SpeechEngine> createSpeechEngine()
 {
     if (factory())
         return factory()();
-    return std::make_unique<NoSpeechEngine>();
+    return createEspeakEngine(createAudioSinkOutput());
 }
 
 void setSpeechEngineFactory(SpeechEngineFactory f)

@@ -171,6 +171,7 @@ Form_jeu::Form_jeu() : Form(QString::fromLatin1(formName))
 
     creerJoueurs();
     creerBoutons();
+    creerPanneauManettes();
     brancher();
 }
 
@@ -578,6 +579,10 @@ void Form_jeu::Form_Load()
         } catch (const NumberedError &) {
         }
     }
+
+    InitDirectInput();
+    InitDirectInputB();
+    InitDirectInputC();
 }
 
 Form_jeu &form_jeu()

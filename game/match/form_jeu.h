@@ -5,12 +5,14 @@
 
 #include "game/match/form_jeu_layout.h"
 #include "platform/animatedpicture.h"
+#include "platform/controllers.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 
 #include <array>
 #include <map>
 #include <memory>
+#include <vector>
 
 class HighScoreList;
 namespace platform {
@@ -68,7 +70,63 @@ public:
     platform::PictureBox *Picture_vainqueurs2;
     platform::PictureBox *Picture_vainqueurs3;
     platform::Shape *Frame_boutons;
+    // The controller panel and each slot's game controller (manettes.cpp).
+    platform::Label *Label_joystick;
+    platform::Label *Label_manette1, *Label_manette2, *Label_manette3;
+    platform::Shape *Frame_manette1, *Frame_manette2, *Frame_manette3;
+    platform::OptionButton *Option_joystick1, *Option_joystick1b, *Option_joystick1c; // "Oui"
+    platform::OptionButton *Option_joystick2, *Option_joystick2b, *Option_joystick2c; // "Non"
+    platform::ListBox *lstJoySticks, *lstJoySticksB, *lstJoySticksC;
+    platform::ListBox *lstButton, *lstButtonB, *lstButtonC;
+    platform::Label *Label_test1, *Label_test2, *Label_test3;
+    std::array<platform::Label *, 4> Label_test1_{}, Label_test2_{}, Label_test3_{}; // 1..4
+    platform::Label *Label_manette(int slot) const;
+    platform::Shape *Frame_manette(int slot) const;
+    platform::OptionButton *Option_oui(int slot) const;
+    platform::OptionButton *Option_non(int slot) const;
+    platform::ListBox *lstJoySticks_(int slot) const;
+    platform::ListBox *lstButton_(int slot) const;
+    platform::Label *Label_test(int slot) const;
+    const std::array<platform::Label *, 4> &Label_test_(int slot) const;
+    void InitDirectInput();
+    void InitDirectInputB();
+    void InitDirectInputC();
+    void lstJoySticks_Click();
+    void lstJoySticksB_Click();
+    void lstJoySticksC_Click();
+    void DirectXEvent8_DXCallback(int eventid);
+    void CLRLISTS();
+    void CLRLISTSB();
+    void CLRLISTSC();
+    void Image_manette_Click();
+    void Image_cacher_boutons_Click();
+    void Option_joystick1_Click();
+    void Option_joystick1b_Click();
+    void Option_joystick1c_Click();
+    void Option_joystick2_Click();
+    void Option_joystick2b_Click();
+    void Option_joystick2c_Click();
+    void Form_Unload() override;
+    // Leaving by "Retour": the three "Non" options unselected, without running a handler.
+    void deselectionnerOptionsNon();
+    // The controller service, once the load has listed the controllers; null after unload.
+    platform::Controllers *manettes() const { return m_controleurs.get(); }
 
+private:
+    struct Manette {
+        int evenement = 0; // the slot's changes come under this number; 0 = none
+        std::vector<bool> etat;
+    };
+    void creerPanneauManettes();
+    void listerManettes(int slot);
+    void choisirManette(int slot);
+    void boutonsManette(int slot);
+    void ouiManette(int slot);
+    void nonManette(int slot);
+    std::array<Manette, 3> m_manettes{};
+    std::unique_ptr<platform::Controllers> m_controleurs;
+
+public:
     // The question panel.
     platform::Label *Label_question_n;
     platform::Label *Numero_question;

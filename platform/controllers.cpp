@@ -1,0 +1,383 @@
+#include "platform/controllers.h"
+
+#include <QPointer>
+#include <QTimer>
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace platform {
+namespace {
+
+bool sameGuid(const SDL_JoystickGUID &a, const SDL_JoystickGUID &b)
+{
+    return std::memcmp(a.data, b.data, sizeof a.data) == 0;
+}
+
+// SDL2's joystick subsystem, without its video or its signal handlers; its events are read
+// from a timer of the user-interface thread.
+class SdlControllers : public Controllers {
+public:
+    SdlControllers()
+    {
+        // Else SDL takes SIGINT and SIGTERM, and the program no longer ends on them.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+        m_ready = SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
+        m_timer.setTimerType(Qt::PreciseTimer);
+        m_timer.setInterval(kControllerPollMilliseconds);
+        connect(&m_timer, &QTimer::timeout, this, &SdlControllers::poll);
+    }
+
+    ~SdlControllers() override
+    {
+        m_timer.stop();
+        for (Slot &s : m_slots)
+            close(s);
+        if (m_ready)
+            SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    }
+
+    QStringList list() override
+    {
+        m_entries.clear();
+        QStringList names;
+        if (!m_ready)
+            return names;
+        SDL_JoystickUpdate(); // notices controllers plugged since the last look
+        for (int i = 0; i < SDL_NumJoysticks(); ++i) {
+            const char *name = SDL_JoystickNameForIndex(i);
+            names << (name ? QString::fromUtf8(name) : QStringLiteral("Manette %1").arg(i + 1));
+            m_entries.push_back({SDL_JoystickGetDeviceInstanceID(i), SDL_JoystickGetDeviceGUID(i)});
+        }
+        return names;
+    }
+
+    bool open(int slot, int entry) override
+    {
+        release(slot);
+        if (!m_ready || entry < 0 || entry >= int(m_entries.size()))
+            return false;
+        const Entry &e = m_entries[size_t(entry)];
+        int index = -1;
+        for (int i = 0; i < SDL_NumJoysticks() && index < 0; ++i)
+            if (SDL_JoystickGetDeviceInstanceID(i) == e.instance)
+                index = i;
+        if (index < 0)
+            return false;
+        Slot &s = at(slot);
+        if (!take(s, index))
+            return false;
+        s.chosen = true;
+        s.guid = e.guid;
+        m_timer.start();
+        return true;
+    }
+
+    void release(int slot) override
+    {
+        Slot &s = at(slot);
+        close(s);
+        s = Slot{};
+        const bool any =
+            std::any_of(m_slots.begin(), m_slots.end(), [](const Slot &o) { return o.chosen; });
+        if (!any)
+            m_timer.stop();
+    }
+
+    int buttonCount(int slot) const override { return int(at(slot).buttons.size()); }
+
+    Read read(int slot, std::vector<bool> &buttons) const override
+    {
+        const Slot &s = at(slot);
+        if (!s.chosen)
+            return Read::NoController;
+        if (!s.joystick)
+            return Read::Lost;
+        buttons = s.buttons;
+        return Read::Ok;
+    }
+
+    bool reacquire(int slot) override
+    {
+        Slot &s = at(slot);
+        if (!s.chosen)
+            return false;
+        if (s.joystick)
+            return true;
+        for (int i = 0; i < SDL_NumJoysticks(); ++i)
+            if (sameGuid(SDL_JoystickGetDeviceGUID(i), s.guid) && take(s, i))
+                return true;
+        return false;
+    }
+
+    bool polling() const override { return m_timer.isActive(); }
+
+private:
+    struct Entry {
+        SDL_JoystickID instance;
+        SDL_JoystickGUID guid;
+    };
+    struct Slot {
+        bool chosen = false;
+        SDL_Joystick *joystick = nullptr; // null while lost
+        SDL_JoystickID instance = -1;
+        SDL_JoystickGUID guid{};
+        std::vector<bool> buttons;
+    };
+
+    Slot &at(int slot) { return m_slots.at(size_t(slot - 1)); }
+    const Slot &at(int slot) const { return m_slots.at(size_t(slot - 1)); }
+
+    static bool take(Slot &s, int index)
+    {
+        s.joystick = SDL_JoystickOpen(index);
+        if (!s.joystick)
+            return false;
+        s.instance = SDL_JoystickInstanceID(s.joystick);
+        s.buttons.assign(size_t(std::max(0, SDL_JoystickNumButtons(s.joystick))), false);
+        for (size_t b = 0; b < s.buttons.size(); ++b)
+            s.buttons[b] = SDL_JoystickGetButton(s.joystick, int(b)) != 0;
+        return true;
+    }
+
+    static void close(Slot &s)
+    {
+        if (s.joystick)
+            SDL_JoystickClose(s.joystick);
+        s.joystick = nullptr;
+    }
+
+    // Each change is reported on its own, so that a press and its release within one period
+    // are both seen.
+    void poll()
+    {
+        if (m_polling)
+            return; // a handler let events run inside a report
+        QPointer<SdlControllers> self(this);
+        m_polling = true;
+        SDL_Event event;
+        while (self && SDL_PollEvent(&event)) {
+            for (int slot = 1; slot <= kSlots && self; ++slot) {
+                Slot &s = at(slot);
+                if (!s.chosen)
+                    continue;
+                bool report = false;
+                switch (event.type) {
+                case SDL_JOYBUTTONDOWN:
+                case SDL_JOYBUTTONUP:
+                    if (s.joystick && event.jbutton.which == s.instance &&
+                        event.jbutton.button < s.buttons.size()) {
+                        s.buttons[event.jbutton.button] = event.jbutton.state == SDL_PRESSED;
+                        report = true;
+                    }
+                    break;
+                case SDL_JOYDEVICEREMOVED:
+                    if (s.joystick && event.jdevice.which == s.instance) {
+                        close(s);
+                        report = true;
+                    }
+                    break;
+                case SDL_JOYDEVICEADDED:
+                    report = !s.joystick &&
+                             sameGuid(SDL_JoystickGetDeviceGUID(event.jdevice.which), s.guid);
+                    break;
+                default: break;
+                }
+                if (report)
+                    emit changed(slot);
+            }
+        }
+        if (self)
+            m_polling = false;
+    }
+
+    bool m_ready = false;
+    bool m_polling = false;
+    std::vector<Entry> m_entries;
+    std::array<Slot, kSlots> m_slots{};
+    QTimer m_timer;
+};
+
+ControllersFactory sdlFactory()
+{
+    return [] { return std::make_unique<SdlControllers>(); };
+}
+
+ControllersFactory &factory()
+{
+    static ControllersFactory instance = sdlFactory();
+    return instance;
+}
+
+} // namespace
+
+class FakeControllers : public Controllers {
+public:
+    explicit FakeControllers(std::shared_ptr<FakeControllerBoard> board) : m_board(std::move(board))
+    {
+        m_board->m_services.push_back(this);
+    }
+    ~FakeControllers() override
+    {
+        auto &all = m_board->m_services;
+        all.erase(std::remove(all.begin(), all.end(), this), all.end());
+    }
+
+    QStringList list() override
+    {
+        m_entries.clear();
+        QStringList names;
+        for (size_t p = 0; p < m_board->m_pads.size(); ++p)
+            if (m_board->m_pads[p].plugged) {
+                names << m_board->m_pads[p].name;
+                m_entries.push_back(int(p));
+            }
+        return names;
+    }
+
+    bool open(int slot, int entry) override
+    {
+        release(slot);
+        if (entry < 0 || entry >= int(m_entries.size()))
+            return false;
+        const int pad = m_entries[size_t(entry)];
+        if (!m_board->m_pads[size_t(pad)].plugged)
+            return false;
+        Slot &s = at(slot);
+        s.pad = pad;
+        s.buttons = m_board->m_pads[size_t(pad)].buttons;
+        ++m_board->opens;
+        return true;
+    }
+
+    void release(int slot) override
+    {
+        Slot &s = at(slot);
+        if (s.pad >= 0)
+            ++m_board->releases;
+        s = Slot{};
+    }
+
+    int buttonCount(int slot) const override
+    {
+        const Slot &s = at(slot);
+        return s.pad < 0 ? 0 : int(m_board->m_pads[size_t(s.pad)].buttons.size());
+    }
+
+    Read read(int slot, std::vector<bool> &buttons) const override
+    {
+        const Slot &s = at(slot);
+        if (s.pad < 0)
+            return Read::NoController;
+        if (s.lost)
+            return Read::Lost;
+        buttons = s.buttons;
+        return Read::Ok;
+    }
+
+    bool reacquire(int slot) override
+    {
+        Slot &s = at(slot);
+        if (s.pad < 0 || !m_board->m_pads[size_t(s.pad)].plugged)
+            return false;
+        if (s.lost) {
+            s.lost = false;
+            s.buttons = m_board->m_pads[size_t(s.pad)].buttons;
+            ++m_board->opens;
+        }
+        return true;
+    }
+
+    bool polling() const override
+    {
+        return std::any_of(m_slots.begin(), m_slots.end(),
+                           [](const Slot &s) { return s.pad >= 0; });
+    }
+
+    // The board's changes, reported as the real service does.
+    void padChanged(int pad, bool plugChange)
+    {
+        QPointer<FakeControllers> self(this);
+        for (int slot = 1; slot <= kSlots && self; ++slot) {
+            Slot &s = at(slot);
+            if (s.pad != pad)
+                continue;
+            const auto &p = m_board->m_pads[size_t(pad)];
+            if (plugChange) {
+                if (!p.plugged)
+                    s.lost = true;
+            } else if (s.lost) {
+                continue;
+            } else {
+                s.buttons = p.buttons;
+            }
+            emit changed(slot);
+        }
+    }
+
+private:
+    struct Slot {
+        int pad = -1;
+        bool lost = false;
+        std::vector<bool> buttons;
+    };
+    Slot &at(int slot) { return m_slots.at(size_t(slot - 1)); }
+    const Slot &at(int slot) const { return m_slots.at(size_t(slot - 1)); }
+
+    std::shared_ptr<FakeControllerBoard> m_board;
+    std::vector<int> m_entries;
+    std::array<Slot, kSlots> m_slots{};
+};
+
+int FakeControllerBoard::plug(const QString &name, int buttons)
+{
+    m_pads.push_back({name, std::vector<bool>(size_t(buttons), false), true});
+    return int(m_pads.size()) - 1;
+}
+
+void FakeControllerBoard::unplug(int controller)
+{
+    m_pads.at(size_t(controller)).plugged = false;
+    for (FakeControllers *s : std::vector(m_services))
+        s->padChanged(controller, true);
+}
+
+void FakeControllerBoard::replug(int controller)
+{
+    m_pads.at(size_t(controller)).plugged = true;
+    for (FakeControllers *s : std::vector(m_services))
+        s->padChanged(controller, true);
+}
+
+void FakeControllerBoard::set(int controller, const std::vector<int> &down)
+{
+    Pad &pad = m_pads.at(size_t(controller));
+    std::fill(pad.buttons.begin(), pad.buttons.end(), false);
+    for (int b : down)
+        pad.buttons.at(size_t(b - 1)) = true;
+    for (FakeControllers *s : std::vector(m_services))
+        s->padChanged(controller, false);
+}
+
+std::unique_ptr<Controllers> createControllers()
+{
+    return factory()();
+}
+
+void setControllersFactory(ControllersFactory f)
+{
+    factory() = f ? std::move(f) : sdlFactory();
+}
+
+std::shared_ptr<FakeControllerBoard> fakeControllers()
+{
+    auto board = std::make_shared<FakeControllerBoard>();
+    setControllersFactory([board] { return std::make_unique<FakeControllers>(board); });
+    return board;
+}
+
+} // namespace platform

@@ -1,0 +1,97 @@
+// SDL2's controllers through a virtual joystick plugged in the test process: listing,
+// presses and releases, polling only while a slot holds one, unplugging and plugging back.
+#include "platform/controllers.h"
+
+#include "platform/virtualjoystick.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class SdlControllers : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        platform::setControllersFactory({});
+        ASSERT_TRUE(m_pad.plugged()) << SDL_GetError();
+        m_service = platform::createControllers();
+        QObject::connect(m_service.get(), &platform::Controllers::changed,
+                         [this](int slot) { m_reports.push_back(slot); });
+    }
+    int entree() { return int(m_service->list().indexOf(m_pad.name())); }
+    std::vector<bool> boutons(int slot)
+    {
+        std::vector<bool> b;
+        EXPECT_EQ(m_service->read(slot, b), platform::Controllers::Read::Ok);
+        return b;
+    }
+
+    VirtualJoystick m_pad;
+    std::unique_ptr<platform::Controllers> m_service;
+    std::vector<int> m_reports;
+};
+
+} // namespace
+
+TEST_F(SdlControllers, PressesAndReleasesReachTheSlotThatHoldsTheController)
+{
+    const int e = entree();
+    ASSERT_GE(e, 0);
+    EXPECT_FALSE(m_service->polling());
+    ASSERT_TRUE(m_service->open(2, e));
+    EXPECT_TRUE(m_service->polling());
+    EXPECT_EQ(m_service->buttonCount(2), 8);
+
+    m_pad.set(2, true);
+    ASSERT_TRUE(attendreQue([&] { return !m_reports.empty(); }));
+    EXPECT_EQ(m_reports, std::vector<int>{2});
+    EXPECT_EQ(boutons(2),
+              (std::vector<bool>{false, true, false, false, false, false, false, false}));
+
+    // The state reported is the whole controller's: button 2 is still down.
+    m_reports.clear();
+    m_pad.set(5, true);
+    ASSERT_TRUE(attendreQue([&] { return !m_reports.empty(); }));
+    EXPECT_EQ(boutons(2),
+              (std::vector<bool>{false, true, false, false, true, false, false, false}));
+    m_reports.clear();
+    m_pad.set(2, false);
+    ASSERT_TRUE(attendreQue([&] { return !m_reports.empty(); }));
+    EXPECT_FALSE(boutons(2)[1]);
+
+    std::vector<bool> b;
+    EXPECT_EQ(m_service->read(1, b), platform::Controllers::Read::NoController);
+    m_service->release(2);
+    EXPECT_FALSE(m_service->polling());
+    EXPECT_EQ(m_service->read(2, b), platform::Controllers::Read::NoController);
+}
+
+TEST_F(SdlControllers, AnEntryThatCannotBeHadLeavesTheSlotWithout)
+{
+    EXPECT_FALSE(m_service->open(1, 99));
+    EXPECT_FALSE(m_service->open(1, -1));
+    EXPECT_FALSE(m_service->polling());
+}
+
+TEST_F(SdlControllers, AnUnpluggedControllerIsLostThenTakenAgainWhenItIsBack)
+{
+    ASSERT_TRUE(m_service->open(1, entree()));
+    ASSERT_TRUE(m_service->open(3, entree())); // two slots may share one controller
+    m_pad.unplug();
+    ASSERT_TRUE(attendreQue([&] { return m_reports.size() >= 2; }));
+    std::vector<bool> b;
+    EXPECT_EQ(m_service->read(1, b), platform::Controllers::Read::Lost);
+    EXPECT_FALSE(m_service->reacquire(1));
+    EXPECT_TRUE(m_service->polling()); // still chosen: it watches for the controller's return
+
+    m_reports.clear();
+    m_pad.plug();
+    ASSERT_TRUE(attendreQue([&] { return m_reports.size() >= 2; }));
+    EXPECT_TRUE(m_service->reacquire(1));
+    EXPECT_TRUE(m_service->reacquire(3));
+    m_reports.clear();
+    m_pad.set(1, true);
+    ASSERT_TRUE(attendreQue([&] { return m_reports.size() >= 2; }));
+    EXPECT_TRUE(boutons(1)[0]);
+    EXPECT_TRUE(boutons(3)[0]);
+}
