@@ -135,6 +135,7 @@ void Form_jeu::Label_manche_suivante_Click()
 
 void Form_jeu::Image_retour_Click()
 {
+    deselectionnerOptionsNon();
     const QPointer<Form_jeu> garde(this);
     DoEvents();
     // A new game chosen meanwhile has its own screen: that one stays.
