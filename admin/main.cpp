@@ -2,6 +2,7 @@
 // ends the program when it closes.
 #include "admin/form1.h"
 #include "platform/display.h"
+#include "platform/translations.h"
 #include "platform/screens.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
     if (!platform::checkDisplay("Tempelgestion"))
         return 1;
     QApplication app(argc, argv);
+    platform::installFrenchTranslations(app);
     QApplication::setApplicationName(QStringLiteral("Tempelgestion"));
     platform::Screens::get<Form1>().Show();
     return app.exec();

@@ -1,6 +1,7 @@
 // Tempelcrea: the question file editor.
 #include "editor/frmmain.h"
 #include "platform/display.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
     if (!platform::checkDisplay("Tempelcrea"))
         return 1;
     QApplication app(argc, argv);
+    platform::installFrenchTranslations(app);
     QApplication::setOrganizationName(QStringLiteral("Tempel"));
     QApplication::setApplicationName(QStringLiteral("Tempelcrea"));
     QApplication::setApplicationDisplayName(editor::kTitreApplication);

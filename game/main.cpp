@@ -2,6 +2,7 @@
 #include "game/screens.h"
 #include "game/setup/form_accueil.h"
 #include "platform/display.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
     if (!platform::checkDisplay("Tempeljeu"))
         return 1;
     QApplication app(argc, argv);
+    platform::installFrenchTranslations(app);
     QApplication::setApplicationName(QStringLiteral("Tempeljeu"));
     // The game ends by its own quit, which unloads every screen in order.
     QApplication::setQuitOnLastWindowClosed(false);
