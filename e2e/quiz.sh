@@ -1,7 +1,6 @@
 #!/bin/bash
-# End-to-end: the real game under Xvfb plays the quiz. A stand-in question program (a shell
-# script in place of the text-slot program, until the real ones are built) writes a known
-# question. A one-player game: the question appears after the countdown, a keypad answer
+# End-to-end: the real game under Xvfb plays the quiz. The real text-slot question program
+# asks a known question from a one-line question file. A one-player game: the question appears after the countdown, a keypad answer
 # scores, the end shows the score. Then a 2-player match where both players answer by keys.
 # Usage: e2e/quiz.sh [build dir] [output dir]
 set -euo pipefail
@@ -59,12 +58,8 @@ printf '"question","1","120","non","non","oui","non","non","0","1","non"\r\n' >"
     done
     printf '\r\n'
 } >"$APP/themes.tpq"
-mkdir -p "$APP/questions"
-cat >"$APP/questions/fichier_texte" <<'PROGRAM'
-#!/bin/sh
-printf '"Combien de temps dure une blanche ?","Un temps","Deux temps","Trois temps","Quatre temps","2","",""\r\n' >question.tpq
-PROGRAM
-chmod +x "$APP/questions/fichier_texte"
+printf '"Combien de temps dure une blanche ?","Un temps","Deux temps","Trois temps","Quatre temps","2","",""\r\n' >"$APP/textes/e2e.txt"
+printf '"textes/e2e.txt","Une question"\r\n' >"$APP/fichier_texte.tpq"
 rm -f "$APP/question.tpq"
 
 (cd "$APP" && exec ./Tempeljeu >"$OUT/tempeljeu.log" 2>&1) &
