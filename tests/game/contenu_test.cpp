@@ -273,8 +273,9 @@ TEST(ContentGenerator, DrawsAndSynthesisesTheSameEveryTime)
         for (const QString &file : fresh.entryList({QStringLiteral("*.png")}, QDir::Files)) {
             SCOPED_TRACE(qPrintable(file));
             const QImage packed = pack.picture(file.chopped(4));
-            if (!packed.isNull()) // drawn but named by no question: not in the pack
+            if (!packed.isNull()) { // drawn but named by no question: not in the pack
                 EXPECT_EQ(QImage(fresh.filePath(file)), packed);
+            }
         }
     }
 }

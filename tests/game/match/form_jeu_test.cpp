@@ -177,8 +177,9 @@ TEST_F(FormJeu, LoadTakesTheBackgroundOfTheCount)
         const QImage shown = charger(c.count).Picture().toImage();
         const std::optional<QImage> expected = fond(c.fond);
         // The game carries the background of every count it knows, so each row is checked.
-        if (*c.fond)
+        if (*c.fond) {
             ASSERT_TRUE(expected.has_value());
+        }
         // A background the game does not carry leaves the design picture.
         EXPECT_EQ(shown, expected ? *expected : design);
         platform::Screens::unload<Form_jeu>();
