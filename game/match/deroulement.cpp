@@ -57,7 +57,8 @@ void Initialiser_manche(Form_jeu &jeu)
     // A missing or unreadable file counts as random order and is written anew; a file that
     // cannot be written is left for the next match: the game goes on.
     const QString ordre = programPath(QStringLiteral("random.tpq"));
-    const auto contenu = readWholeFile(ordre);
+    // Its flag leads the file: a damaged file of any size costs no more than a small one.
+    const auto contenu = readFileStart(ordre, 4096);
     writeWholeFile(ordre, ligneOrdre(drapeauOrdre(contenu.value_or(QByteArray()))));
 }
 

@@ -121,8 +121,11 @@ void Afficher_question(Form_jeu &jeu)
 
     // A missing or short file shows what it holds; with no right answer, only the time-out
     // ends the question.
-    const QuestionCourante q = lireQuestion(
-        readWholeFile(programPath(QStringLiteral("question.tpq"))).value_or(QByteArray()));
+    // Nine items fit well within a megabyte; a runaway file is not read past it.
+    constexpr qint64 kOctetsQuestion = 1024 * 1024;
+    const QuestionCourante q =
+        lireQuestion(readFileStart(programPath(QStringLiteral("question.tpq")), kOctetsQuestion)
+                         .value_or(QByteArray()));
     jeu.Label_question->setCaption(q.question);
     for (int n = 1; n <= 4; ++n)
         jeu.Label_reponse[n - 1]->setCaption(q.reponses[n - 1]);
