@@ -6,6 +6,7 @@
 #
 #   e2e/admin.sh [BUILD_DIR]      (default: build, as laid out by ./run.sh or ./test.sh)
 set -euo pipefail
+source "$(dirname "$0")/lib.sh"
 cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build}")
 out=$build/e2e-admin
@@ -15,37 +16,13 @@ rm -rf "$out"
 mkdir -p "$out"
 cp -r "$build/app" "$out/app"
 app=$out/app
+start_xvfb 1280 1024 "$out"
 
-width=1280 height=1024
-display=:$((190 + RANDOM % 50))
-Xvfb "$display" -screen 0 ${width}x${height}x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-game= tool=
-cleanup() {
-  [[ -n $game ]] && kill "$game" 2>/dev/null || true
-  [[ -n $tool ]] && kill "$tool" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-}
-trap cleanup EXIT
-export DISPLAY=$display XDG_RUNTIME_DIR=$out/runtime
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-
-failures=0
-check() { # description, then a command that must succeed
-  local what=$1; shift
-  if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
-}
-shot() { import -window root "$out/$1.png"; }
-# A click on a point of the 800 x 600 windows, which are centred on the display.
-click() {
-  xdotool mousemove $(( (width - 800) / 2 + $1 )) $(( (height - 600) / 2 + $2 )) click 1
-}
-differ() { [[ $(identify -format '%#' "$out/$1.png") != $(identify -format '%#' "$out/$2.png") ]]; }
 tool_window() { xdotool search --name '^Administration de Tempello Quiz$' 2>/dev/null | head -1; }
 
 (cd "$app" && exec ./Tempeljeu) >"$out/game.log" 2>&1 &
 game=$!
+kill_at_exit "$game"
 sleep 2.8
 shot 1-choix
 check "the game shows its game choice" kill -0 "$game"
@@ -56,6 +33,7 @@ sleep 0.5
 shot 2-outil
 check "the Options link started the tool" test -n "$(tool_window)"
 tool=$(xdotool getwindowpid "$(tool_window)")
+kill_at_exit "$tool"
 check "the tool covers the game choice" differ 1-choix 2-outil
 
 click 440 65 # "Temps : "
@@ -70,7 +48,6 @@ before=$(md5sum "$app/KSV.tpq")
 click 20 580 # "Retour"
 for _ in $(seq 30); do kill -0 "$tool" 2>/dev/null || break; sleep 0.1; done
 check "Retour ended the tool" bash -c "! kill -0 $tool 2>/dev/null"
-tool=
 shot 4-retour
 
 # Nothing has read the saved file yet (reading it here would hide the game's read): the next
@@ -88,5 +65,4 @@ check "Retour saved the change" test "$(cat "$app/KSV.tpq")" = \
 check "KSV.tpq changed" test "$before" != "$(md5sum "$app/KSV.tpq")"
 check "random.tpq is in the tool's layout" test "$(cat "$app/random.tpq")" = "$(printf '0,1\r')"
 
-echo "screenshots in $out"
-exit $(( failures > 0 ))
+finish

@@ -6,6 +6,7 @@
 #
 #   e2e/editor.sh [BUILD_DIR]      (default: build)
 set -euo pipefail
+source "$(dirname "$0")/lib.sh"
 cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build}")
 out=$build/e2e-editor
@@ -17,37 +18,19 @@ cp "$build/app/Tempelcrea" "$out/app/"
 # A short silent WAV: the wizard only lists it.
 printf 'RIFF$\0\0\0WAVEfmt \20\0\0\0\1\0\1\0\100\37\0\0\100\37\0\0\1\0\10\0data\0\0\0\0' \
   >"$out/app/audio/cris/la.wav"
+start_xvfb 1024 768 "$out"
+export HOME=$out/home XDG_CONFIG_HOME=$out/config
 
-width=1024 height=768
-display=:$((140 + RANDOM % 50))
-Xvfb "$display" -screen 0 ${width}x${height}x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-editor=
-cleanup() {
-  [[ -n $editor ]] && kill "$editor" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-}
-trap cleanup EXIT
-export DISPLAY=$display HOME=$out/home XDG_RUNTIME_DIR=$out/runtime XDG_CONFIG_HOME=$out/config
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-
-failures=0
-check() { # description, then a command that must succeed
-  local what=$1; shift
-  if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
-}
-shot() { import -window root "$out/$1.png"; }
 keys() { for k in "$@"; do xdotool key "$k"; sleep 0.15; done; }
 tabs() { for _ in $(seq "$1"); do keys Tab; done; }
 typed() { xdotool type --delay 30 "$1"; sleep 0.2; }
 # Without a window manager a closed dialog leaves no active window: a click in the text
 # gives the keyboard back to the editor's window, as a user's click would.
 focus_text() { xdotool mousemove $((width / 2)) $((height / 2)) click 1; sleep 0.3; }
-differ() { [[ $(identify -format '%#' "$out/$1.png") != $(identify -format '%#' "$out/$2.png") ]]; }
 
 (cd "$out/app" && exec ./Tempelcrea) >"$out/editor.log" 2>&1 &
 editor=$!
+kill_at_exit "$editor"
 sleep 1.5
 shot 1-start
 check "the editor runs" kill -0 "$editor"
@@ -118,6 +101,4 @@ check "the PDF file is a PDF" grep -q "^%PDF" "${pdf:-/dev/null}"
 keys ctrl+q 2>/dev/null || true
 kill "$editor" 2>/dev/null || true
 wait "$editor" 2>/dev/null || true
-editor=
-echo "screenshots in $out"
-[[ $failures -eq 0 ]]
+finish

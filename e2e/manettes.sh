@@ -6,44 +6,23 @@
 # for controllers before one is chosen. Leaves screenshots in the output folder.
 # Usage: e2e/manettes.sh [build dir] [output dir]
 set -euo pipefail
+source "$(dirname "$0")/lib.sh"
 
-BUILD=$(cd "${1:-$(dirname "$0")/../build}" && pwd)
-OUT=${2:-$(mktemp -d /tmp/manettes.XXXXXX)}
-mkdir -p "$OUT"
-WORK=$(mktemp -d /tmp/manettes-app.XXXXXX)
-cp -r "$BUILD/app" "$WORK/app"
+build=$(cd "${1:-$(dirname "$0")/../build}" && pwd)
+out=${2:-$(mktemp -d /tmp/manettes.XXXXXX)}
+mkdir -p "$out"
+copy_app "$build" manettes
 gcc -O2 -shared -fPIC "$(dirname "$0")/manette_virtuelle.c" $(pkg-config --cflags --libs sdl2) \
-    -ldl -lpthread -o "$WORK/manette.so"
-mkfifo "$WORK/commandes"
+    -ldl -lpthread -o "$work/manette.so"
+mkfifo "$work/commandes"
+start_xvfb 800 600 "$work"
 
-XVFB_PID=""
-APP_PID=""
-cleanup() {
-    if [ -n "$APP_PID" ]; then kill "$APP_PID" 2>/dev/null || true; fi
-    if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
+ticks() { awk '{print $14 + $15}' "/proc/$game/stat"; }
 
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
-XVFB_PID=$!
-for _ in $(seq 50); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-[ -s "$WORK/display" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(cat "$WORK/display")"
-export XDG_RUNTIME_DIR="$WORK/runtime"
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-
-fail() { echo "FAIL: $*"; exit 1; }
-shot() { import -window root "$OUT/$1.png"; }
-click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.4}"; }
-pixel() {
-    /usr/bin/convert "$OUT/$1.png" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
-}
-ticks() { awk '{print $14 + $15}' "/proc/$APP_PID/stat"; }
-
-(cd "$WORK/app" && LD_PRELOAD="$WORK/manette.so" MANETTE_COMMANDES="$WORK/commandes" \
-    exec ./Tempeljeu >"$OUT/tempeljeu.log" 2>&1) &
-APP_PID=$!
+(cd "$app" && LD_PRELOAD="$work/manette.so" MANETTE_COMMANDES="$work/commandes" \
+    exec ./Tempeljeu >"$out/tempeljeu.log" 2>&1) &
+game=$!
+kill_at_exit "$game"
 
 sleep 4
 click 488 146 1.5            # "4 joueurs"
@@ -59,7 +38,7 @@ IFS=, read -r r g b <<<"$(pixel 2-panneau 300 40)"
 [ "$r" -gt 240 ] && [ "$g" -gt 240 ] && [ "$b" -gt 240 ] || fail "the panel is not shown ($r,$g,$b)"
 
 click 34 178 1               # "Oui" of the second player: the first controller is taken
-printf '1 1\n2 1\n3 1\n4 1\n' >"$WORK/commandes"
+printf '1 1\n2 1\n3 1\n4 1\n' >"$work/commandes"
 sleep 0.5
 shot 3-boutons
 expect() { # square, then the test on r g b
@@ -70,10 +49,10 @@ expect 595 '[ "$g" -gt 200 ] && [ "$r" -lt 60 ] && [ "$b" -lt 60 ]'   # button 1
 expect 619 '[ "$r$g$b" != "255255255" ]'                              # button 2 title-bar colour
 expect 643 '[ "$r" -gt 200 ] && [ "$g" -lt 60 ] && [ "$b" -lt 60 ]'   # button 3 red
 expect 667 '[ "$r" -gt 200 ] && [ "$g" -gt 200 ] && [ "$b" -lt 60 ]' # button 4 yellow
-printf '1 0\n2 0\n3 0\n4 0\n' >"$WORK/commandes"
+printf '1 0\n2 0\n3 0\n4 0\n' >"$work/commandes"
 sleep 0.5
 shot 4-relache
 IFS=, read -r r g b <<<"$(pixel 4-relache 595 161)"
 [ "$r$g$b" = "255255255" ] || fail "test square 1 stays lit after the release ($r,$g,$b)"
 
-echo "PASS: screenshots in $OUT"
+echo "PASS: screenshots in $out"

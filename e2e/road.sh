@@ -6,6 +6,7 @@
 #
 #   e2e/road.sh [BUILD_DIR]      (default: build, as laid out by ./run.sh or ./test.sh)
 set -euo pipefail
+source "$(dirname "$0")/lib.sh"
 cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build}")
 out=$build/e2e
@@ -15,40 +16,12 @@ mkdir -p "$out"
 cp -r "$build/app" "$out/app"
 app=$out/app
 gcc -O2 e2e/locks.c -o "$out/locks" -lX11
-
-width=1280 height=1024
-display=:$((140 + RANDOM % 50))
-Xvfb "$display" -screen 0 ${width}x${height}x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-game=
-cleanup() {
-  [[ -n $game ]] && kill "$game" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-}
-trap cleanup EXIT
-export DISPLAY=$display XDG_RUNTIME_DIR=$out/runtime
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-
-failures=0
-check() { # description, then a command that must succeed
-  local what=$1; shift
-  if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
-}
-shot() { import -window root "$out/$1.png"; }
-# A click on a point of the 800 x 600 screens, which are centred on the display.
-click() {
-  xdotool mousemove $(( (width - 800) / 2 + $1 )) $(( (height - 600) / 2 + $2 )) click 1
-}
-# The colour of a pixel of the last screenshot, as "r,g,b".
-pixel() {
-  /usr/bin/convert "$out/$1.png" -format '%[fx:int(255*p{'"$2,$3"'.r})],%[fx:int(255*p{'"$2,$3"'.g})],%[fx:int(255*p{'"$2,$3"'.b})]' info:
-}
-differ() { [[ $(identify -format '%#' "$out/$1.png") != $(identify -format '%#' "$out/$2.png") ]]; }
+start_xvfb 1280 1024 "$out"
 
 "$out/locks" caps-on-num-off >/dev/null
 (cd "$app" && exec ./Tempeljeu) >"$out/game.log" 2>&1 &
 game=$!
+kill_at_exit "$game"
 
 sleep 0.7
 shot 1-accueil
@@ -94,7 +67,4 @@ sleep 0.5
 click 768 568 # the quit picture
 for _ in $(seq 30); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
 check "the quit picture ends the game" bash -c "! kill -0 $game 2>/dev/null"
-game=
-
-echo "screenshots in $out"
-exit $(( failures > 0 ))
+finish
