@@ -54,35 +54,37 @@ bool frmMain::enregistrerDans(const Form1 &document, const QString &chemin)
     return true;
 }
 
-void frmMain::mnuFileOpen_Click()
+std::optional<frmMain::Choisi> frmMain::choisirFichier()
 {
     if (!documentActif())
         NouveauDocument();
     Form1 *document = documentActif();
     const QString chemin = m_dialogues->ouvrir(this, QStringLiteral("Ouvrir"), kFiltreOuvrir);
     if (chemin.isEmpty())
-        return;
-    const auto lu = lireFichier(chemin);
+        return std::nullopt;
+    auto lu = lireFichier(chemin);
     if (!lu)
+        return std::nullopt;
+    return Choisi{document, chemin, std::move(*lu)};
+}
+
+void frmMain::mnuFileOpen_Click()
+{
+    const auto choisi = choisirFichier();
+    if (!choisi)
         return;
-    document->setTexte(lu->texte);
-    document->setFinDeLigne(lu->finDeLigne);
-    document->setCaption(chemin);
+    choisi->document->setTexte(choisi->lu.texte);
+    choisi->document->setFinDeLigne(choisi->lu.finDeLigne);
+    choisi->document->setCaption(choisi->chemin);
 }
 
 void frmMain::Inserer_Click()
 {
-    if (!documentActif())
-        NouveauDocument();
-    Form1 *document = documentActif();
-    const QString chemin = m_dialogues->ouvrir(this, QStringLiteral("Ouvrir"), kFiltreOuvrir);
-    if (chemin.isEmpty())
-        return;
-    const auto lu = lireFichier(chemin);
-    if (!lu)
+    const auto choisi = choisirFichier();
+    if (!choisi)
         return;
     // The document keeps its own name: saving it never overwrites the inserted file.
-    document->setTexte(document->texte() + u'\n' + lu->texte);
+    choisi->document->setTexte(choisi->document->texte() + u'\n' + choisi->lu.texte);
 }
 
 void frmMain::mnuFileSave_Click()
