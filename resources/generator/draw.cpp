@@ -661,4 +661,38 @@ bool saveJpeg(const QImage &img, const QDir &out, const QString &relative)
     return w.write(img);
 }
 
+void bassClef(QPainter &p, QPointF faLine, double space, const QColor &c)
+{
+    const double s = space, x = faLine.x(), y = faLine.y();
+    QPainterPath body(QPointF(x, y));
+    body.cubicTo(QPointF(x + 0.05 * s, y - 0.95 * s), QPointF(x + 0.9 * s, y - 1.15 * s),
+                 QPointF(x + 1.35 * s, y - 0.85 * s));
+    body.cubicTo(QPointF(x + 2.0 * s, y - 0.45 * s), QPointF(x + 1.9 * s, y + 0.75 * s),
+                 QPointF(x + 1.2 * s, y + 1.45 * s));
+    body.cubicTo(QPointF(x + 0.85 * s, y + 1.85 * s), QPointF(x + 0.4 * s, y + 2.25 * s),
+                 QPointF(x - 0.15 * s, y + 2.55 * s));
+    p.setPen(QPen(c, 0.27 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(body);
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    p.drawEllipse(QPointF(x + 0.12 * s, y), 0.36 * s, 0.36 * s);
+    p.drawEllipse(QPointF(x + 2.3 * s, y - 0.5 * s), 0.16 * s, 0.16 * s);
+    p.drawEllipse(QPointF(x + 2.3 * s, y + 0.5 * s), 0.16 * s, 0.16 * s);
+}
+
+void wholeNoteHead(QPainter &p, QPointF centre, double space, const QColor &c)
+{
+    QPainterPath head;
+    head.addEllipse(centre, 0.82 * space, 0.52 * space);
+    QPainterPath hole;
+    hole.addEllipse(QPointF(0, 0), 0.3 * space, 0.46 * space);
+    QTransform t;
+    t.translate(centre.x(), centre.y());
+    t.rotate(-40);
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    p.drawPath(head.subtracted(t.map(hole)));
+}
+
 } // namespace gen

@@ -106,5 +106,10 @@ void xylophone(QPainter &p, double malletPhase);
 void microphone(QPainter &p);
 void metronome(QPainter &p, double swing);
 void trebleClef(QPainter &p, const QColor &c);
+// Engraved signs in staff units: `space` is the distance between two staff lines.
+// The bass clef, its head on the fa line at `faLine`, the two dots either side of that line.
+void bassClef(QPainter &p, QPointF faLine, double space, const QColor &c);
+// A whole note's head: an oval with a slanted hollow.
+void wholeNoteHead(QPainter &p, QPointF centre, double space, const QColor &c);
 
 } // namespace gen

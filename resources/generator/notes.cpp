@@ -48,35 +48,7 @@ void trebleClefOnStaff(QPainter &p)
 // The clef's head and its two dots enclose the fa line (position 6).
 void bassClefOnStaff(QPainter &p)
 {
-    const double x = 14, y = yOf(6), s = kSpace;
-    QPainterPath body(QPointF(x + 0.2 * s, y - 0.1 * s));
-    body.cubicTo(QPointF(x + 0.3 * s, y - 1.3 * s), QPointF(x + 2.4 * s, y - 1.5 * s),
-                 QPointF(x + 2.4 * s, y + 0.2 * s));
-    body.cubicTo(QPointF(x + 2.4 * s, y + 1.5 * s), QPointF(x + 1.2 * s, y + 2.3 * s),
-                 QPointF(x - 0.1 * s, y + 2.8 * s));
-    p.setPen(QPen(colour::ink, 0.3 * s, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(body);
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour::ink);
-    p.drawEllipse(QPointF(x + 0.45 * s, y), 0.42 * s, 0.42 * s);
-    p.drawEllipse(QPointF(x + 3.0 * s, y - 0.5 * s), 0.18 * s, 0.18 * s);
-    p.drawEllipse(QPointF(x + 3.0 * s, y + 0.5 * s), 0.18 * s, 0.18 * s);
-}
-
-// A whole note: an oval with a slanted hollow.
-void wholeNote(QPainter &p, QPointF centre)
-{
-    QPainterPath outer;
-    outer.addEllipse(centre, 0.78 * kSpace, 0.52 * kSpace);
-    QPainterPath inner;
-    inner.addEllipse(QPointF(0, 0), 0.42 * kSpace, 0.26 * kSpace);
-    QTransform slant;
-    slant.translate(centre.x(), centre.y());
-    slant.rotate(-40);
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour::ink);
-    p.drawPath(outer.subtracted(slant.map(inner)));
+    bassClef(p, QPointF(16, yOf(6)), kSpace, colour::ink);
 }
 
 QImage notePicture(notes::Clef clef, int position)
@@ -96,7 +68,7 @@ QImage notePicture(notes::Clef clef, int position)
         line(p, kNoteX - 0.95 * kSpace, kNoteX + 0.95 * kSpace, yOf(l));
     for (int l = 10; l <= position; l += 2)
         line(p, kNoteX - 0.95 * kSpace, kNoteX + 0.95 * kSpace, yOf(l));
-    wholeNote(p, QPointF(kNoteX, yOf(position)));
+    wholeNoteHead(p, QPointF(kNoteX, yOf(position)), kSpace, colour::ink);
     return img;
 }
 

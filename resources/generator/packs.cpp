@@ -68,17 +68,7 @@ void noteAt(QPainter &p, const Staff &st, double x, int step, NoteKind kind)
 void wholeNote(QPainter &p, const Staff &st, double x, int step)
 {
     ledgerLines(p, st, x, step);
-    const QPointF c(x, st.y(step));
-    QPainterPath head;
-    head.addEllipse(c, 0.82 * st.s, 0.52 * st.s);
-    QPainterPath hole;
-    hole.addEllipse(QPointF(0, 0), 0.3 * st.s, 0.46 * st.s);
-    QTransform t;
-    t.translate(c.x(), c.y());
-    t.rotate(-40);
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour::ink);
-    p.drawPath(head.subtracted(t.map(hole)));
+    wholeNoteHead(p, QPointF(x, st.y(step)), st.s, colour::ink);
 }
 
 // The augmentation dot sits in a space: a note on a line has it in the space above.
@@ -100,23 +90,8 @@ void trebleClefOn(QPainter &p, const Staff &st, double x)
 
 void bassClefOn(QPainter &p, const Staff &st, double x)
 {
-    // Its head sits on the fourth line from the bottom, the two dots either side of it.
-    const double s = st.s, y = st.line(1);
-    QPainterPath body(QPointF(x, y));
-    body.cubicTo(QPointF(x + 0.05 * s, y - 0.95 * s), QPointF(x + 0.9 * s, y - 1.15 * s),
-                 QPointF(x + 1.35 * s, y - 0.85 * s));
-    body.cubicTo(QPointF(x + 2.0 * s, y - 0.45 * s), QPointF(x + 1.9 * s, y + 0.75 * s),
-                 QPointF(x + 1.2 * s, y + 1.45 * s));
-    body.cubicTo(QPointF(x + 0.85 * s, y + 1.85 * s), QPointF(x + 0.4 * s, y + 2.25 * s),
-                 QPointF(x - 0.15 * s, y + 2.55 * s));
-    p.setPen(inkPen(0.27 * s));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(body);
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour::ink);
-    p.drawEllipse(QPointF(x + 0.12 * s, y), 0.36 * s, 0.36 * s);
-    p.drawEllipse(QPointF(x + 2.3 * s, y - 0.5 * s), 0.16 * s, 0.16 * s);
-    p.drawEllipse(QPointF(x + 2.3 * s, y + 0.5 * s), 0.16 * s, 0.16 * s);
+    // Its head sits on the fourth line from the bottom.
+    bassClef(p, QPointF(x, st.line(1)), st.s, colour::ink);
 }
 
 // Two upright strokes and two rising bars, the right stroke mirroring the left one: the sharp
