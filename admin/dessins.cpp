@@ -1,8 +1,9 @@
 #include "admin/dessins.h"
 
+#include "platform/fleche.h"
+
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 
 namespace admin {
 
@@ -38,16 +39,7 @@ QPixmap flecheRetour()
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(QColor(0xf0, 0xc0, 0x30));
     p.setPen(QPen(QColor(0x40, 0x20, 0x00), 1.5));
-    QPainterPath chemin;
-    chemin.moveTo(2, 16);
-    chemin.lineTo(15, 4);
-    chemin.lineTo(15, 11);
-    chemin.lineTo(29, 11);
-    chemin.lineTo(29, 21);
-    chemin.lineTo(15, 21);
-    chemin.lineTo(15, 28);
-    chemin.closeSubpath();
-    p.drawPath(chemin);
+    p.drawPath(platform::flecheRetour(QRectF(2, 4, 27, 24)));
     return fleche;
 }
 

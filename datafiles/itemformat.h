@@ -3,7 +3,7 @@
 // The Qt face of the byte-level core that the question programs share.
 #pragma once
 
-#include "datafiles/core/items.h"
+#include "itemcore/items.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "platform/codec1252.h"
 
-#include "datafiles/core/bytes1252.h"
+#include "itemcore/bytes1252.h"
 
 namespace platform {
 

@@ -1,7 +1,7 @@
 // bankembed: builds a subject pack's program source from its question bank, a UTF-8 text
 // file of question lines, stored in the program in Windows-1252 as question.tpq holds it.
 //   bankembed <key> <bank.txt> <output.cpp>
-#include "datafiles/core/bytes1252.h"
+#include "itemcore/bytes1252.h"
 
 #include <cstdio>
 #include <fstream>

@@ -1,5 +1,5 @@
 // Listening: one piece of the folder ecoutes is played; its title is one of four answers.
-#include "datafiles/core/bytes1252.h"
+#include "itemcore/bytes1252.h"
 #include "questions/folder.h"
 #include "questions/programs.h"
 #include "questions/questionline.h"

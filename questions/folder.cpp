@@ -1,6 +1,6 @@
 #include "questions/folder.h"
 
-#include "datafiles/core/bytes1252.h"
+#include "itemcore/bytes1252.h"
 
 #include <cstdio>
 #include <fcntl.h>

@@ -1,7 +1,7 @@
 #include "questions/question.h"
 
-#include "datafiles/core/bytes1252.h"
-#include "datafiles/core/items.h"
+#include "itemcore/bytes1252.h"
+#include "itemcore/items.h"
 #include "questions/folder.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "questions/questionline.h"
 
-#include "datafiles/core/items.h"
+#include "itemcore/items.h"
 
 namespace questions {
 

@@ -1,6 +1,6 @@
 // Text slots: the slot file names a question text file; one of its lines is the question.
 // The file is read line by line, keeping only the line chosen so far, whatever its size.
-#include "datafiles/core/items.h"
+#include "itemcore/items.h"
 #include "questions/folder.h"
 #include "questions/programs.h"
 #include "questions/questionline.h"

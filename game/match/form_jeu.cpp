@@ -491,11 +491,6 @@ Label *Form_jeu::Label_faux(int slot) const
     return std::array{Label_faux1, Label_faux2, Label_faux3}.at(slot - 1);
 }
 
-const std::array<Label *, 4> &Form_jeu::Label_aide(int slot) const
-{
-    return slot == 1 ? Label_aide1 : (slot == 2 ? Label_aide2 : Label_aide3);
-}
-
 Label *Form_jeu::Label_vainqueur_(const QString &code) const
 {
     const auto it = m_casesNoms.find(code);
@@ -590,7 +585,3 @@ Form_jeu &form_jeu()
     return Screens::get<Form_jeu>();
 }
 
-void registerForm_jeu()
-{
-    Screens::registerForm<Form_jeu>();
-}

@@ -38,7 +38,6 @@ public:
     platform::AnimatedPicture *Image(int slot) const;
     platform::Label *Label_score(int slot) const;
     platform::Label *Label_faux(int slot) const;
-    const std::array<platform::Label *, 4> &Label_aide(int slot) const;
 
     // The match in play.
     platform::Label *Label_type_jeu;
@@ -95,9 +94,6 @@ public:
     void lstJoySticksB_Click();
     void lstJoySticksC_Click();
     void DirectXEvent8_DXCallback(int eventid);
-    void CLRLISTS();
-    void CLRLISTSB();
-    void CLRLISTSC();
     void Image_manette_Click();
     void Image_cacher_boutons_Click();
     void Option_joystick1_Click();
@@ -218,4 +214,3 @@ private:
 
 // The game screen, created and loaded on first use.
 Form_jeu &form_jeu();
-void registerForm_jeu();

@@ -1,6 +1,7 @@
 #include "game/match/form_jeu_pictures.h"
 
 #include "game/services/dessins.h"
+#include "platform/fleche.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -66,7 +67,7 @@ QPixmap retour(QSize size)
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
     const double w = size.width(), h = size.height();
-    g.fillPath(dessins::flecheRetour(QRectF(w * 0.22, h * 0.24, w * 0.56, h * 0.52)), Qt::white);
+    g.fillPath(platform::flecheRetour(QRectF(w * 0.22, h * 0.24, w * 0.56, h * 0.52)), Qt::white);
     return p;
 }
 

@@ -275,21 +275,6 @@ void Form_jeu::boutonsManette(int slot)
     }
 }
 
-void Form_jeu::CLRLISTS()
-{
-    lstButton->Clear();
-}
-
-void Form_jeu::CLRLISTSB()
-{
-    lstButtonB->Clear();
-}
-
-void Form_jeu::CLRLISTSC()
-{
-    lstButtonC->Clear();
-}
-
 void Form_jeu::Form_Unload()
 {
     for (Manette &m : m_manettes)

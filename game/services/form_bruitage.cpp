@@ -128,11 +128,6 @@ void Form_bruitage::Regler_volume()
         reglerVolume(int(std::lround(volume)));
 }
 
-void Form_bruitage::Appliquer_volume()
-{
-    Regler_volume();
-}
-
 void Form_bruitage::jouer(const QString &nom, int volume)
 {
     // A sound that cannot start leaves the volume as it was.

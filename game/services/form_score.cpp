@@ -1,6 +1,7 @@
 #include "game/services/form_score.h"
 
 #include "game/services/dessins.h"
+#include "platform/fleche.h"
 
 #include "game/setup/form_nombre_joueurs.h"
 #include "platform/screens.h"
@@ -118,7 +119,7 @@ QPixmap retourPicture(QSize size)
     g.setBrush(fill);
     g.drawRoundedRect(box, 8, 8);
     const qreal h = size.height();
-    g.fillPath(dessins::flecheRetour(QRectF(h * 0.15, h * 0.22, h * 0.55, h * 0.56)), Qt::white);
+    g.fillPath(platform::flecheRetour(QRectF(h * 0.15, h * 0.22, h * 0.55, h * 0.56)), Qt::white);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(static_cast<int>(h * 0.3));
     font.setBold(true);

@@ -24,11 +24,6 @@ std::optional<Jeu> jeuChoisi(const MarquesChoix &m)
     return std::nullopt;
 }
 
-bool estJeuScore(Jeu jeu)
-{
-    return jeu == Jeu::Score2Minutes || jeu == Jeu::Score20Questions;
-}
-
 int nombreParticipants(Jeu jeu)
 {
     switch (jeu) {

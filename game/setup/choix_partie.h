@@ -33,7 +33,6 @@ struct MarquesChoix {
 // nothing when no game is marked.
 std::optional<Jeu> jeuChoisi(const MarquesChoix &marques);
 
-bool estJeuScore(Jeu jeu);
 // The number of participants: 1 for the score games.
 int nombreParticipants(Jeu jeu);
 

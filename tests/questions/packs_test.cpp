@@ -1,6 +1,6 @@
 #include "questionprogramtest.h"
 
-#include "datafiles/core/bytes1252.h"
+#include "itemcore/bytes1252.h"
 #include "questions/questionline.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "datafiles/core/bytes1252.h"
-#include "datafiles/core/items.h"
+#include "itemcore/bytes1252.h"
+#include "itemcore/items.h"
 #include "datafiles/settingsfiles.h"
 
 #include <gtest/gtest.h>

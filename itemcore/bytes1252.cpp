@@ -1,4 +1,4 @@
-#include "datafiles/core/bytes1252.h"
+#include "itemcore/bytes1252.h"
 
 #include <array>
 

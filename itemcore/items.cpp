@@ -1,4 +1,4 @@
-#include "datafiles/core/items.h"
+#include "itemcore/items.h"
 
 #include <charconv>
 
