@@ -78,19 +78,27 @@ void Form_accueil::Form_Load()
 
     centre();
     setPicture(imageDuJeu(QStringLiteral("accueil")));
-    Charger_parametres();
-    Numlock();
-    // The sound engine starts once the first frame is on the screen, never before it.
-    m_sonEnAttente = form_admin().Check_musique->Value() == 1;
+    // The rest waits for the first frame on the screen: the settings store's text boxes start
+    // the fonts, and the sound engine its libraries, which would hold the frame back.
+    m_suiteEnAttente = true;
 }
 
 void Form_accueil::paintEvent(QPaintEvent *event)
 {
     Form::paintEvent(event);
-    if (m_sonEnAttente) {
-        m_sonEnAttente = false;
-        QTimer::singleShot(0, this, &Form_accueil::jouerSonAccueil);
-    }
+    if (m_suiteEnAttente)
+        QTimer::singleShot(0, this, &Form_accueil::finirChargement);
+}
+
+void Form_accueil::finirChargement()
+{
+    if (!m_suiteEnAttente)
+        return;
+    m_suiteEnAttente = false;
+    Charger_parametres();
+    Numlock();
+    if (form_admin().Check_musique->Value() == 1)
+        jouerSonAccueil();
 }
 
 void Form_accueil::jouerSonAccueil()
@@ -103,6 +111,8 @@ void Form_accueil::jouerSonAccueil()
 
 void Form_accueil::Timer1_Timer()
 {
+    // A screen never drawn (covered, or on another desktop) still reads its settings.
+    finirChargement();
     const int reste = Label_timer->Caption().toInt() - 1;
     Label_timer->setCaption(QString::number(reste));
     if (reste == 1)
