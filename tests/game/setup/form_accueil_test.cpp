@@ -132,3 +132,23 @@ TEST_F(Accueil, LockKeysEndWithNumOnAndCapsAndScrollOffTouchingOnlyWhatDiffers)
             << c.num.value_or(-1) << c.caps.value_or(-1) << c.scroll.value_or(-1);
     }
 }
+
+// The background screen is black wherever its picture does not reach.
+TEST_F(Accueil, TheBackgroundIsThePictureAndBlackBeyondIt)
+{
+    Form_fond &fond = form_fond();
+    fond.resize(200, 100);
+    for (const bool avecImage : {true, false}) {
+        QPixmap image(120, 60);
+        image.fill(Qt::red);
+        fond.setPicture(avecImage ? image : QPixmap());
+        // Drawn over green: what the screen leaves unpainted shows.
+        QPixmap cible(fond.size());
+        cible.fill(Qt::green);
+        fond.render(&cible);
+        const QImage vu = cible.toImage();
+        EXPECT_EQ(vu.pixelColor(10, 10), avecImage ? QColor(Qt::red) : QColor(Qt::black));
+        EXPECT_EQ(vu.pixelColor(150, 30), QColor(Qt::black)) << avecImage;
+        EXPECT_EQ(vu.pixelColor(60, 80), QColor(Qt::black)) << avecImage;
+    }
+}
