@@ -44,12 +44,9 @@ std::unique_ptr<SpeechEngine> createSpeechEngine()
 {
     if (factory())
         return factory()();
-    std::unique_ptr<SpeechEngine> engine;
-    if (const auto entry = reinterpret_cast<VoiceEntry>(moduleFunction(kVoiceModule, kVoiceEntry)))
-        entry(engine);
-    if (!engine)
-        engine = std::make_unique<SilentSpeechEngine>();
-    return engine;
+    if (auto engine = makeFromModule<SpeechEngine>(kVoiceModule, kVoiceEntry))
+        return engine;
+    return std::make_unique<SilentSpeechEngine>();
 }
 
 void setSpeechEngineFactory(SpeechEngineFactory f)

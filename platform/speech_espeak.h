@@ -44,6 +44,5 @@ QString currentSpeechLanguage();
 // audio device.
 inline constexpr char kVoiceModule[] = "tempelvoix";
 inline constexpr char kVoiceEntry[] = "tempelVoixFrancaise";
-using VoiceEntry = void (*)(std::unique_ptr<SpeechEngine> &engine);
 
 } // namespace platform

@@ -1,9 +1,6 @@
 // The French voice: real synthesis without an audio device, the failure path, stop and
 // replacement, through an output that keeps what it is given.
-#include "platform/modules.h"
-#include "platform/programfolder.h"
 #include "platform/speech_espeak.h"
-#include "support/programfoldertest.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -161,27 +158,4 @@ TEST(Speech, AudioSinkOutputTakesSamplesWithOrWithoutDevice)
     output->stop();
     output->write(22050, bytes);
     output.reset();
-}
-
-// The programs load the voice on their first spoken text, from the module laid out in the
-// program folder; without it they say nothing and report nothing.
-using SpeechModule = ProgramFolderTest;
-
-TEST_F(SpeechModule, GivesTheFrenchEngineAndWithoutItSilence)
-{
-    platform::setSpeechEngineFactory({});
-    auto silent = platform::createSpeechEngine();
-    ASSERT_NE(silent, nullptr);
-    bool failed = false;
-    silent->speak(QStringLiteral("Bonjour"), [&] { failed = true; });
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(failed);
-
-    platform::setProgramFolder(QStringLiteral(TEMPEL_BUILD_APP_DIR));
-    const auto entry = reinterpret_cast<platform::VoiceEntry>(
-        platform::moduleFunction(platform::kVoiceModule, platform::kVoiceEntry));
-    ASSERT_NE(entry, nullptr);
-    std::unique_ptr<platform::SpeechEngine> engine;
-    entry(engine);
-    EXPECT_NE(engine, nullptr);
 }
