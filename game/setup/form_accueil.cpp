@@ -95,6 +95,8 @@ void Form_accueil::finirChargement()
     if (!m_suiteEnAttente)
         return;
     m_suiteEnAttente = false;
+    // The frame just painted reaches the screen before the work below holds the thread.
+    QGuiApplication::sync();
     Charger_parametres();
     Numlock();
     if (form_admin().Check_musique->Value() == 1)
