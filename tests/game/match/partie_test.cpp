@@ -172,7 +172,15 @@ TEST_F(Partie, PicturesAndSoundsOfATextSourceComeFromTheirFolders)
     j.Debut_Click();
     compteARebours();
     EXPECT_FALSE(j.Image_question->Picture().isNull());
-    EXPECT_EQ(j.Label_chemin_musique->Caption(), "x.mp3");
+    EXPECT_EQ(j.Label_chemin_musique->Caption(), path("x.mp3"));
+
+    // A pack's relative sound is found in the program folder, whatever the working folder.
+    QDir(m_folder.path()).mkpath("ecoutes");
+    writeFile("ecoutes/gamme.wav", "RIFF....WAVEfmt ");
+    questions({question("Q ?", {"A", "B"}, "1", "101", "ecoutes\\gamme.wav", "absent.rcc")});
+    j.Debut_Click();
+    compteARebours();
+    EXPECT_TRUE(m_audio->calls.contains("open " + path("ecoutes/gamme.wav")));
 }
 
 TEST_F(Partie, AMissingQuestionFileShowsNothingAndOnlyTheTimeOutEndsIt)
