@@ -244,7 +244,7 @@ TEST_F(Form1Test, SlotRowsComeFromTheirFiles)
 {
     writeFile("themes.tpq", themes({"fichier_texte", "fichier_texte3", "fichier_texte4"}));
     emplacement(1, "\"/q/textes/Baroque.txt\",\"Baroque\"\r\n");
-    emplacement(2, "\"/q/textes/Jazz.txt\",\"Jazz & Blues\"\r\n");
+    emplacement(2, "\"/q/textes/Jazz.txt\",\"Jazz\"\r\n");
     emplacement(3, "\"/q/textes/Sans titre.txt\",\"\"\r\n");
     emplacement(4, "\"\",\"\"\r\n");
     emplacement(5, "\"/q/Mes, textes/a.txt\",\"a\"\r\n");
@@ -400,6 +400,8 @@ TEST_F(Form1Test, SavesTheTenFilesByteForByte)
     emplacement(2, "\"/q/textes/Jazz.txt\",\"Jazz & Blues\"\r\n");
     emplacement(3, "\"/q/textes/Baroque.txt\",\"Baroque\"\r\n");
     Form1 &f = outil();
+    // Read at the start, so written only by the save.
+    QFile::remove(path("fichier_texte7.tpq"));
     f.Option_temps->setValue(true);
     f.Text_nombre_secondes->setText("90");
     f.Combo_bruitage_vrai->choisir("Applaudissements");
@@ -450,23 +452,35 @@ TEST_F(Form1Test, SavesEmptyItemsForWhatIsNotSelected)
     EXPECT_EQ(readFile("random.tpq"), "1,1\r\n");
 }
 
+// The ten files are written in their order: a file that cannot be written stops the save
+// there, with the files before it written and those after it not.
 TEST_F(Form1Test, AFileThatCannotBeWrittenKeepsTheWindowOpen)
 {
-    installationComplete({});
-    QFile::remove(path("random.tpq"));
-    QDir(m_folder.path()).mkpath("random.tpq");
-    Form1 &f = outil();
-    f.Show();
-    f.Image_quitter_Click();
-    ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_EQ(m_messages[0].text, "Impossible d'enregistrer le fichier : " + path("random.tpq"));
-    EXPECT_EQ(m_messages[0].title, "Erreur");
-    EXPECT_TRUE(f.isVisible());
-    // The files before it are written, the ones after it are not.
-    EXPECT_EQ(readFile("themes.tpq"), themes({}));
-    QFile::remove(path("fichier_texte.tpq"));
-    f.Image_quitter_Click();
-    EXPECT_FALSE(exists("fichier_texte.tpq"));
+    QStringList fichiers = {"KSV.tpq", "themes.tpq", "random.tpq"};
+    for (int slot = 1; slot <= datafiles::kNombreEmplacements; ++slot)
+        fichiers << datafiles::fichierEmplacement(slot);
+    for (int bloque = 0; bloque < fichiers.size(); ++bloque) {
+        SCOPED_TRACE(qPrintable(fichiers[bloque]));
+        installationComplete({});
+        m_messages.clear();
+        Form1 &f = outil();
+        for (const QString &fichier : fichiers)
+            QFile::remove(path(fichier));
+        QDir(m_folder.path()).mkpath(fichiers[bloque]);
+        f.Show();
+        f.Image_quitter_Click();
+        ASSERT_EQ(m_messages.size(), 1u);
+        EXPECT_EQ(m_messages[0].text,
+                  "Impossible d'enregistrer le fichier : " + path(fichiers[bloque]));
+        EXPECT_EQ(m_messages[0].title, "Erreur");
+        EXPECT_TRUE(f.isVisible());
+        for (int i = 0; i < fichiers.size(); ++i) {
+            if (i != bloque)
+                EXPECT_EQ(QFileInfo(path(fichiers[i])).isFile(), i < bloque) << i;
+        }
+        recharger();
+        QDir(path(fichiers[bloque])).removeRecursively();
+    }
 }
 
 // ---- Text-file slots ----
