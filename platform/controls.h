@@ -168,15 +168,17 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
-// A control with a caption of its own, shown as written: text from a file or a player can hold
-// "&", which Qt would take for a shortcut mark. Read and set it through Caption.
+// A button or box with a caption. The caption it is made with is the screen's own, where "&"
+// marks a shortcut letter; a caption set afterwards may come from a file or a player and is
+// shown as written, "&" included.
 template <class W> class CaptionedButton : public Control<W> {
 public:
     CaptionedButton(QWidget *parent, const QString &name, const QString &caption)
         : Control<W>(parent, name)
     {
-        setCaption(caption);
+        W::setText(caption);
     }
+    // The caption as setCaption was given it.
     QString Caption() const
     {
         QString caption = W::text();
@@ -189,7 +191,7 @@ public:
     }
 
 private:
-    // The widget's own text holds the doubled marks.
+    // The widget's own text holds the doubled marks: read and set it through Caption.
     using W::setText;
     using W::text;
 };
