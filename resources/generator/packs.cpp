@@ -368,25 +368,6 @@ void harp(QPainter &p)
     p.drawRoundedRect(QRectF(base.x() - 8, base.y() - 2, 26, 7), 2, 2);
 }
 
-// A transverse flute lying across the unit box: a silver tube, the mouth hole, the keys.
-void flute(QPainter &p)
-{
-    QLinearGradient silver(QPointF(0, -4), QPointF(0, 4));
-    silver.setColorAt(0, QColor(0xF4, 0xF6, 0xFA));
-    silver.setColorAt(0.5, QColor(0xB8, 0xC0, 0xCC));
-    silver.setColorAt(1, QColor(0x78, 0x80, 0x8C));
-    p.setPen(QPen(colour::ink, 1.2));
-    p.setBrush(silver);
-    p.drawRoundedRect(QRectF(-48, -3.5, 96, 7), 2, 2);
-    p.drawRect(QRectF(-30, -4.2, 3, 8.4));
-    p.drawRect(QRectF(24, -4.2, 3, 8.4));
-    p.setBrush(colour::ink);
-    p.drawEllipse(QPointF(-38, 0), 2.2, 1.6);
-    p.setBrush(QColor(0xE0, 0xE4, 0xEA));
-    for (double x = -16; x <= 40; x += 7)
-        p.drawEllipse(QPointF(x, 0), 2.6, 2.6);
-}
-
 QImage twoMaracas()
 {
     QImage img = canvas(pictureWidth, pictureHeight);
