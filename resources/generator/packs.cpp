@@ -1,9 +1,11 @@
 // The subject packs' pictures, at the question picture's size: musical signs on a staff for the
-// notation pack, instruments for the instruments pack, a title card for each pack. Also the
-// pictures that the sample question text files show. Notation is drawn in ink on paper, with
-// the proportions of engraved music, so that a class recognises what it will meet in a score.
+// lexicon pack, instruments for the instruments pack, a title card for each pack (the musicians'
+// portraits come from portraitcards.cpp). Also the pictures that the sample question text files
+// show. Notation is drawn in ink on paper, with the proportions of engraved music, so that a
+// class recognises what it will meet in a score.
 #include "draw.h"
 #include "generator.h"
+#include "packs.h"
 
 #include <QPainterPath>
 
@@ -15,8 +17,6 @@ namespace gen {
 
 namespace {
 
-constexpr int pictureWidth = 146;
-constexpr int pictureHeight = 200;
 const QColor paper(0xFF, 0xFB, 0xF0);
 
 // Positions count diatonic steps up from the bottom line: 0 the bottom line, 1 the space above
@@ -408,12 +408,7 @@ QImage vinylRecord()
     return img;
 }
 
-struct Picture {
-    QString name;
-    QImage image;
-};
-
-std::vector<Picture> visages()
+std::vector<Picture> notation()
 {
     std::vector<Picture> v;
     v.push_back(
@@ -559,8 +554,6 @@ std::vector<Picture> visages()
     v.push_back({QStringLiteral("ARMURE_FA"), signWithClef([](QPainter &p, const Staff &st) {
                      flatAt(p, st, 62, 4); // si, on the middle line
                  })});
-    v.push_back({QStringLiteral("TITRE"),
-                 titleCard(QStringLiteral("Les signes"), QStringLiteral("musicaux"), 31)});
     return v;
 }
 
@@ -603,14 +596,18 @@ bool savePictures(const QDir &folder, const std::vector<Picture> &pictures)
 bool writePacks(const QDir &out)
 {
     const QDir packs(out.filePath(QStringLiteral("packs")));
-    return savePictures(QDir(packs.filePath(QStringLiteral("visages"))), visages()) &&
+    std::vector<Picture> visages = portraitCards();
+    visages.push_back({QStringLiteral("TITRE"), titleCard(QStringLiteral("Les visages"),
+                                                          QStringLiteral("des musiciens"), 31)});
+    std::vector<Picture> lexique = notation();
+    lexique.push_back({QStringLiteral("TITRE"),
+                       titleCard(QStringLiteral("Le lexique"), QStringLiteral("musical"), 34)});
+    return savePictures(QDir(packs.filePath(QStringLiteral("visages"))), visages) &&
            savePictures(QDir(packs.filePath(QStringLiteral("organa"))), organa()) &&
            savePictures(QDir(packs.filePath(QStringLiteral("compos"))),
                         {{QStringLiteral("TITRE"), titleCard(QStringLiteral("Compositeurs"),
                                                              QStringLiteral("et œuvres"), 33)}}) &&
-           savePictures(QDir(packs.filePath(QStringLiteral("lexique"))),
-                        {{QStringLiteral("TITRE"), titleCard(QStringLiteral("Le vocabulaire"),
-                                                             QStringLiteral("musical"), 34)}});
+           savePictures(QDir(packs.filePath(QStringLiteral("lexique"))), lexique);
 }
 
 bool writeTextPictures(const QDir &images)
