@@ -3,9 +3,9 @@
 // portraits come from portraitcards.cpp). Also the pictures that the sample question text files
 // show. Notation is drawn in ink on paper, with the proportions of engraved music, so that a
 // class recognises what it will meet in a score.
+#include "packs.h"
 #include "draw.h"
 #include "generator.h"
-#include "packs.h"
 
 #include <QPainterPath>
 

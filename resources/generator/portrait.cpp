@@ -101,8 +101,7 @@ void pearls(QPainter &p, double top, double drop)
 {
     for (int i = 0; i <= 8; ++i) {
         const double t = i / 8.0, x = 60 + 26 * t;
-        disc(p, QPointF(x, top + drop * std::sin(t * pi)), 2.4, QColor(0xFA, 0xF6, 0xF0),
-               0.8);
+        disc(p, QPointF(x, top + drop * std::sin(t * pi)), 2.4, QColor(0xFA, 0xF6, 0xF0), 0.8);
     }
 }
 
@@ -137,8 +136,7 @@ void costumeBody(QPainter &p, const Look &look)
             disc(p, QPointF(axis, y), 2.2, colour::gold, 1);
         filled(p, lapel(172), look.coat.darker(120));
         break;
-    case Costume::Voile:
-        break;
+    case Costume::Voile: break;
     case Costume::Redingote:
         filled(p, shirtFront(176), linen);
         filled(p, lapel(176), look.coat.darker(125));
@@ -244,20 +242,20 @@ void costumeNeck(QPainter &p, const Look &look)
         filled(p, rect(63, 110, 20, 12), linen, 1.5);
         bowTie(p, QPointF(axis, 122), look.accent);
         break;
-    case Costume::Smoking:
-        bowTie(p, QPointF(axis, 122), QColor(0x18, 0x14, 0x18));
-        break;
+    case Costume::Smoking: bowTie(p, QPointF(axis, 122), QColor(0x18, 0x14, 0x18)); break;
     case Costume::Cravate:
         filled(p, polygon({{axis - 4, 118}, {axis + 4, 118}, {axis + 3, 126}, {axis - 3, 126}}),
-             look.accent, 1.2);
-        filled(p, polygon({{axis - 3, 126}, {axis + 3, 126}, {axis + 7, 166}, {axis, 172},
-                         {axis - 7, 166}}),
-             look.accent, 1.2);
+               look.accent, 1.2);
+        filled(
+            p,
+            polygon(
+                {{axis - 3, 126}, {axis + 3, 126}, {axis + 7, 166}, {axis, 172}, {axis - 7, 166}}),
+            look.accent, 1.2);
         filled(p, bothSides(polygon({{63, 114}, {axis - 1, 121}, {64, 126}})), linen, 1.2);
         break;
     case Costume::Blouson:
         filled(p, bothSides(polygon({{60, 124}, {50, 102}, {62, 106}, {66, 122}})),
-             look.coat.darker(115), 1.5);
+               look.coat.darker(115), 1.5);
         break;
     case Costume::Chemisier:
         filled(p, rect(62, 100, 22, 24), linen, 1.5);
@@ -266,8 +264,7 @@ void costumeNeck(QPainter &p, const Look &look)
             p.drawLine(QPointF(63, y), QPointF(83, y));
         disc(p, QPointF(axis, 124), 4, colour::gold, 1.2);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -279,14 +276,12 @@ void veil(QPainter &p)
     hood.cubicTo(QPointF(110, 42), QPointF(120, 96), QPointF(112, 156));
     hood.closeSubpath();
     filled(p, hood, QColor(0x26, 0x20, 0x26));
-    filled(p, oval(QPointF(axis, 86), 30, 32).united(oval(QPointF(axis, 124), 32, 16)),
-         linen, 1.5);
+    filled(p, oval(QPointF(axis, 86), 30, 32).united(oval(QPointF(axis, 124), 32, 16)), linen, 1.5);
 }
 
 void veilBand(QPainter &p)
 {
-    filled(p, oval(QPointF(axis, 86), 30, 32).intersected(rect(0, 0, 146, 66)),
-         linen, 1.5);
+    filled(p, oval(QPointF(axis, 86), 30, 32).intersected(rect(0, 0, 146, 66)), linen, 1.5);
 }
 
 void curls(QPainter &p, const QColor &c, std::initializer_list<QPointF> at, double r)
@@ -319,14 +314,9 @@ void hairBehind(QPainter &p, const Look &look)
         filled(p, back, c);
         break;
     }
-    case Hair::Chignon:
-        disc(p, QPointF(axis, 50), 13, c, 2);
-        break;
-    case Hair::Gonflee:
-        disc(p, QPointF(axis, 38), 11, c, 2);
-        break;
-    default:
-        break;
+    case Hair::Chignon: disc(p, QPointF(axis, 50), 13, c, 2); break;
+    case Hair::Gonflee: disc(p, QPointF(axis, 38), 11, c, 2); break;
+    default: break;
     }
 }
 
@@ -349,9 +339,7 @@ void hairFront(QPainter &p, const Look &look)
                 filled(p, roll, c, 1.5);
             }
         break;
-    case Hair::Courte:
-        filled(p, cap(66, 82, false), c);
-        break;
+    case Hair::Courte: filled(p, cap(66, 82, false), c); break;
     case Hair::Bouclee:
         filled(p, cap(64, 80, false), c);
         for (int i = 0; i <= 8; ++i) {
@@ -393,9 +381,10 @@ void hairFront(QPainter &p, const Look &look)
             p.drawLine(QPointF(x, 66), QPointF(x + 1, 73));
         break;
     case Hair::Degarnie:
-        filled(p, oval(QPointF(axis, 80), 28, 30).intersected(
-                    rect(0, 62, 52, 30).united(rect(94, 62, 52, 30))),
-             c);
+        filled(p,
+               oval(QPointF(axis, 80), 28, 30)
+                   .intersected(rect(0, 62, 52, 30).united(rect(94, 62, 52, 30))),
+               c);
         break;
     case Hair::Chignon:
         filled(p, cap(68, 84, true), c);
@@ -447,18 +436,19 @@ void hat(QPainter &p, const Look &look)
 {
     const QColor felt(0x2A, 0x24, 0x28);
     switch (look.hat) {
-    case Hat::Aucun:
-        break;
+    case Hat::Aucun: break;
     case Hat::Melon:
-        filled(p, oval(QPointF(axis, 52), 24, 20).intersected(rect(0, 0, 146, 56)).united(
-                    rect(49, 50, 48, 8)),
-             felt);
+        filled(p,
+               oval(QPointF(axis, 52), 24, 20)
+                   .intersected(rect(0, 0, 146, 56))
+                   .united(rect(49, 50, 48, 8)),
+               felt);
         filled(p, rect(49, 52, 48, 5), QColor(0x50, 0x48, 0x50), 1.2);
         filled(p, oval(QPointF(axis, 60), 35, 5), felt);
         break;
     case Hat::Diademe:
         filled(p, polygon({{56, 56}, {60, 44}, {66, 50}, {axis, 38}, {80, 50}, {86, 44}, {90, 56}}),
-             colour::gold, 1.5);
+               colour::gold, 1.5);
         disc(p, QPointF(axis, 48), 3, colour::red, 1);
         break;
     }
@@ -518,8 +508,7 @@ void bust(QPainter &p, const Look &look)
         // The high collar's points stand up against the cheeks.
         p.save();
         p.setTransform(bodyPlace(look), true);
-        filled(p, bothSides(polygon({{62, 118}, {52, 98}, {66, 108}})), linen,
-             1.5);
+        filled(p, bothSides(polygon({{62, 118}, {52, 98}, {66, 108}})), linen, 1.5);
         p.restore();
     }
 }

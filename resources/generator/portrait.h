@@ -16,36 +16,36 @@ inline const QColor dark{0x8E, 0x58, 0x34};
 } // namespace skin
 
 enum class Costume {
-    Fraise,          // doublet and ruff, about 1600
-    Habit,           // baroque coat and lace jabot
-    HabitPoudre,     // tailcoat with wide lapels and waistcoat, late 18th century
-    Voile,           // a nun's habit, wimple and veil
-    Redingote,       // romantic coat, high collar points and a wide cravat
-    NoeudPapillon,   // suit, wing collar and bow tie, about 1900
-    Cravate,         // suit and tie
-    Smoking,         // dinner jacket and black bow tie
-    ColRond,         // collarless suit of the 1960s
-    Blouson,         // 1950s jacket with its collar up
-    RobeBaroque,     // bodice with a square neckline and lace
-    RobeRomantique,  // wide neckline with a lace band
-    Chemisier,       // blouse with a high lace collar, about 1900
-    RobeDeScene,     // evening dress and pearls
+    Fraise,         // doublet and ruff, about 1600
+    Habit,          // baroque coat and lace jabot
+    HabitPoudre,    // tailcoat with wide lapels and waistcoat, late 18th century
+    Voile,          // a nun's habit, wimple and veil
+    Redingote,      // romantic coat, high collar points and a wide cravat
+    NoeudPapillon,  // suit, wing collar and bow tie, about 1900
+    Cravate,        // suit and tie
+    Smoking,        // dinner jacket and black bow tie
+    ColRond,        // collarless suit of the 1960s
+    Blouson,        // 1950s jacket with its collar up
+    RobeBaroque,    // bodice with a square neckline and lace
+    RobeRomantique, // wide neckline with a lace band
+    Chemisier,      // blouse with a high lace collar, about 1900
+    RobeDeScene,    // evening dress and pearls
 };
 
 enum class Hair {
-    Perruque,  // long curly wig falling on the shoulders
-    Poudree,   // white wig with rolls above the ears
+    Perruque, // long curly wig falling on the shoulders
+    Poudree,  // white wig with rolls above the ears
     Courte,
     Bouclee,
     Longue,
-    Raie,      // parted on one side
-    Plaquee,   // slicked back
-    Banane,    // a quiff
-    Frange,    // a fringe down to the eyebrows
-    Degarnie,  // only at the sides
+    Raie,     // parted on one side
+    Plaquee,  // slicked back
+    Banane,   // a quiff
+    Frange,   // a fringe down to the eyebrows
+    Degarnie, // only at the sides
     Chignon,
-    Fontange,  // piled up under a tall lace headdress
-    Gonflee,   // puffed up over the forehead
+    Fontange, // piled up under a tall lace headdress
+    Gonflee,  // puffed up over the forehead
 };
 
 enum class Beard { Aucune, Moustache, Pointue, Pleine };
@@ -55,8 +55,8 @@ struct Look {
     Costume costume;
     Hair hair;
     QColor hairColour;
-    QColor coat;                        // the costume's main colour
-    QColor accent{0x24, 0x1C, 0x22};    // cravat, tie or bow tie
+    QColor coat;                     // the costume's main colour
+    QColor accent{0x24, 0x1C, 0x22}; // cravat, tie or bow tie
     QColor skinColour = skin::light;
     Beard beard = Beard::Aucune;
     Hat hat = Hat::Aucun;
