@@ -320,7 +320,9 @@ void Form_jeu::ouiManette(int slot)
         return;
     }
     liste->setEnabled(true);
+    // A row set by code is no click: the choice of the first controller is run here.
     liste->setListIndex(0);
+    choisirManette(slot);
 }
 
 void Form_jeu::nonManette(int slot)

@@ -2,7 +2,9 @@
 #include "editortest.h"
 
 #include "datafiles/itemformat.h"
+#include "support/touches.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QMdiSubWindow>
 #include <QProcess>
@@ -106,7 +108,7 @@ protected:
     {
         const auto trouves = liste->findItems(nom, Qt::MatchExactly);
         ASSERT_EQ(trouves.size(), 1) << nom.toStdString();
-        liste->setCurrentItem(trouves.front());
+        cliquerEntree(liste, liste->row(trouves.front()));
     }
     QByteArray enregistre()
     {
@@ -127,6 +129,18 @@ TEST_F(WizardTest, FirstLineHasNoLineEndAndTheNextAddsOne)
     EXPECT_EQ(enregistre(), QByteArray("\"Q\",\"R\",\"S\",\"T\",\"U\",\"2\",\"\",\"\"\r\n"
                                        "\"Quel compositeur ?\",\"Bach\",\"Mozart\",\"Liszt\","
                                        "\"Ravel\",\"4\",\"\",\"\""));
+}
+
+// The file lists take the focus on their pages, which makes their first entry current.
+TEST_F(WizardTest, PassingThroughTheMediaPagesPicksNothing)
+{
+    main->show();
+    main->activateWindow();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), main.get());
+    question(QStringLiteral("Q"), {"R", "S", "T", "U"});
+    EXPECT_TRUE(d->texte().endsWith(QLatin1String(",\"\",\"\"")))
+        << d->texte().toStdString();
 }
 
 TEST_F(WizardTest, UntouchedOptionGivesOne)
