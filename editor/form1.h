@@ -81,9 +81,20 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The members that a page of the picture or the sound takes its controls into.
+    struct PageMedia {
+        QGroupBox *&cadre;
+        DirListBox *&dossiers;
+        FileListBox *&fichiers;
+        platform::Label *&legende;
+        platform::TextBox *&chemin;
+        platform::CommandButton *&retour, *&annuler, *&suivant;
+    };
+    struct ModelePageMedia;
     void creerPage1();
-    void creerPage2();
-    void creerPage3();
+    // Pages 2 (picture) and 3 (sound).
+    void creerPagesMedia();
+    void creerPageMedia(int page, const ModelePageMedia &modele, const PageMedia &controles);
     void afficherPage(int page);
     void viderQuestion();
     // The clicked file's path relative to `base`, or empty when it cannot go in a line.

@@ -134,7 +134,9 @@ TextBox::TextBox(QWidget *parent, const QString &name, const QString &text)
     connect(this, &QLineEdit::textChanged, this, &TextBox::Change);
 }
 
-ListBox::ListBox(QWidget *parent, const QString &name) : Control<QListWidget>(parent, name) {}
+ListBox::ListBox(QWidget *parent, const QString &name) : Control<QListWidget>(parent, name)
+{
+}
 
 void ListBox::parUtilisateur(const std::function<void()> &traitement, bool surUneEntree)
 {

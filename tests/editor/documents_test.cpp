@@ -139,8 +139,20 @@ TEST_F(WizardTest, PassingThroughTheMediaPagesPicksNothing)
     QCoreApplication::processEvents();
     ASSERT_EQ(QApplication::activeWindow(), main.get());
     question(QStringLiteral("Q"), {"R", "S", "T", "U"});
-    EXPECT_TRUE(d->texte().endsWith(QLatin1String(",\"\",\"\"")))
-        << d->texte().toStdString();
+    EXPECT_TRUE(d->texte().endsWith(QLatin1String(",\"\",\"\""))) << d->texte().toStdString();
+}
+
+TEST_F(WizardTest, CaptionsAreNeitherCutNorWrapped)
+{
+    for (platform::OptionButton *option : d->Option)
+        EXPECT_GE(option->width(), option->sizeHint().width()) << option->text().toStdString();
+    const std::pair<platform::Label *, platform::TextBox *> legendes[] = {
+        {d->Label7, d->Chemin_Image}, {d->Label8, d->Chemin_musique}};
+    for (const auto &[legende, boite] : legendes) {
+        EXPECT_FALSE(legende->wordWrap());
+        EXPECT_GE(legende->width(), legende->fontMetrics().horizontalAdvance(legende->text()));
+        EXPECT_LT(legende->geometry().right(), boite->x());
+    }
 }
 
 TEST_F(WizardTest, UntouchedOptionGivesOne)
@@ -199,7 +211,8 @@ TEST_F(WizardTest, TextSlotProgramAsksTheWrittenQuestionUnchanged)
 
     QDir(m_folder.path()).mkpath(QStringLiteral("questions"));
     const QString program = path(QStringLiteral("questions/fichier_texte"));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(TEMPEL_BUILD_APP_DIR "/questions/fichier_texte"), program));
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(TEMPEL_BUILD_APP_DIR "/questions/fichier_texte"), program));
     writeFile(QStringLiteral("fichier_texte.tpq"), "\"quiz.txt\",\"Quiz\"\r\n");
     writeFile(QStringLiteral("random.tpq"), "1,1\r\n");
     for (const QByteArray &line : lines) {
