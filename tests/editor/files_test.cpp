@@ -25,7 +25,14 @@ int pages(const QByteArray &pdf)
 
 TEST_F(EditorTest, OpenAndSaveAreByteExact)
 {
-    const QByteArray cas[] = {tousLesOctets(), "a\nb\n\xA0\x80\n", "", "\r\n",
+    // A lone CR is no line end: kept beside CR LF, beside LF and alone.
+    const QByteArray cas[] = {tousLesOctets(),
+                              "a\nb\n\xA0\x80\n",
+                              "",
+                              "\r\n",
+                              "x\r\r\n\r\ny\r",
+                              "a\rb\nc\n",
+                              "\ra\r\rb",
                               "{\\rtf1 \\b gras\\b0}"};
     for (const QByteArray &octets : cas) {
         ouvrir(QStringLiteral("q.txt"), octets);

@@ -93,6 +93,9 @@ TEST(FileText, LineEndsKeptAndCodePageChecked)
     EXPECT_EQ(octetsDuTexte(crlf.texte, crlf.finDeLigne).octets, QByteArray("a\r\nb"));
     const TexteLu lf = texteDuFichier("a\nb\n");
     EXPECT_EQ(octetsDuTexte(lf.texte, lf.finDeLigne).octets, QByteArray("a\nb\n"));
+    // A file mixing both comes back with CR LF throughout.
+    const TexteLu mixte = texteDuFichier("a\r\nb\nc");
+    EXPECT_EQ(octetsDuTexte(mixte.texte, mixte.finDeLigne).octets, QByteArray("a\r\nb\r\nc"));
     const OctetsAEcrire refuse = octetsDuTexte(QStringLiteral("a→b→c✓"), FinDeLigne::CRLF);
     EXPECT_FALSE(refuse.ok());
     EXPECT_TRUE(refuse.erreur.contains(QStringLiteral("« → » (U+2192), « ✓ » (U+2713)")))
