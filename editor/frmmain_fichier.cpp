@@ -6,6 +6,11 @@
 
 #include <QFileInfo>
 #include <QPrinter>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+
+#include <memory>
 
 namespace editor {
 
@@ -132,8 +137,24 @@ void frmMain::mnuFilePrint_Click()
 
 void frmMain::imprimer(const Form1 &document, QPrinter &printer)
 {
-    // The editor prints its selection alone when the printer's range is the selection.
-    document.RichTextBox1->print(&printer);
+    // The window does not wrap its lines, but paper must: a copy of the text, or of the
+    // selection when the printer's range is the selection, wraps at the page's width.
+    const QTextDocument *texte = document.RichTextBox1->document();
+    const QTextCursor curseur = document.RichTextBox1->textCursor();
+    std::unique_ptr<QTextDocument> copie;
+    if (printer.printRange() == QPrinter::Selection) {
+        if (!curseur.hasSelection())
+            return;
+        copie = std::make_unique<QTextDocument>();
+        copie->setDefaultFont(texte->defaultFont());
+        QTextCursor(copie.get()).insertFragment(curseur.selection());
+    } else {
+        copie.reset(texte->clone());
+    }
+    QTextOption option = copie->defaultTextOption();
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    copie->setDefaultTextOption(option);
+    copie->print(&printer);
 }
 
 } // namespace editor

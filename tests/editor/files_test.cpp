@@ -179,3 +179,19 @@ TEST_F(EditorTest, PrintsTheSelectionOrTheWholeTextToPdf)
     main->mnuFilePrint_Click();
     EXPECT_TRUE(messages().empty());
 }
+
+// The window does not wrap a long question line; paper does, so nothing is lost.
+TEST_F(EditorTest, PrintedLinesWrapAtThePagesWidth)
+{
+    QStringList mots;
+    for (int i = 1; i <= 60; ++i)
+        mots << QStringLiteral("mot%1").arg(i);
+    const auto imprimer = [this](const QString &ligne, const QString &pdf) {
+        document().setTexte(QStringList(40, ligne).join(u'\n'));
+        dialogues->pdf = path(pdf);
+        main->mnuFilePrint_Click();
+        return pages(readFile(pdf));
+    };
+    EXPECT_EQ(imprimer(QStringLiteral("mot1"), QStringLiteral("courtes.pdf")), 1);
+    EXPECT_GT(imprimer(mots.join(u' '), QStringLiteral("longues.pdf")), 1);
+}
