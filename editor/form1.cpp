@@ -292,7 +292,10 @@ QString Form1::texte() const
 
 void Form1::setTexte(const QString &texte)
 {
+    // The editor takes a text set whole for a saved one.
+    const bool modifie = this->modifie() || texte != this->texte();
     RichTextBox1->setPlainText(texte);
+    setModifie(modifie);
 }
 
 int Form1::page() const

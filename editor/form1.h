@@ -26,8 +26,13 @@ public:
 
     // The text, lines separated by '\n' whatever the file uses.
     QString texte() const;
-    // Replaces the whole text by plain text; formatting shown before is dropped.
+    // Replaces the whole text by plain text; formatting shown before is dropped. A text that
+    // differs from the one shown is a change.
     void setTexte(const QString &texte);
+    // Whether the text holds changes not saved: typed, composed, inserted or replaced since the
+    // file was opened or last saved.
+    bool modifie() const { return RichTextBox1->document()->isModified(); }
+    void setModifie(bool modifie) { RichTextBox1->document()->setModified(modifie); }
     FinDeLigne finDeLigne() const { return m_finDeLigne; }
     void setFinDeLigne(FinDeLigne fin) { m_finDeLigne = fin; }
 

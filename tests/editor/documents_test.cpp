@@ -2,6 +2,7 @@
 #include "editortest.h"
 
 #include "datafiles/itemformat.h"
+#include "platform/messagebox.h"
 #include "support/touches.h"
 
 #include <QApplication>
@@ -10,6 +11,8 @@
 #include <QProcess>
 #include <QSettings>
 #include <QTest>
+
+#include <functional>
 
 using namespace editor;
 
@@ -70,6 +73,63 @@ TEST_F(EditorTest, ExitWhileMinimizedStoresNothing)
     main->showMinimized();
     main->mnuFileExit_Click();
     EXPECT_FALSE(QSettings().contains(QStringLiteral("Settings/MainWidth")));
+}
+
+// Quitting, closing the window and opening another file into it each ask first: "Annuler"
+// keeps everything, "Non" drops the changes, "Oui" saves them and goes on.
+TEST_F(EditorTest, ChangedTextIsNeverDroppedWithoutAQuestion)
+{
+    ouvrir(QStringLiteral("q.txt"), "ancien");
+    writeFile(QStringLiteral("autre.txt"), "autre");
+    document().RichTextBox1->insertPlainText(QStringLiteral("nouveau "));
+    const std::function<void()> commandes[] = {
+        [this] { main->mnuFileExit_Click(); },
+        [this] { main->mdiArea->currentSubWindow()->close(); },
+        [this] {
+            dialogues->fichiers.push_back(path(QStringLiteral("autre.txt")));
+            main->mnuFileOpen_Click();
+        }};
+    for (const auto &commande : commandes) {
+        reponses.push_back(platform::vbCancel);
+        commande();
+        const auto m = messages();
+        ASSERT_EQ(m.size(), 1u);
+        EXPECT_EQ(m[0].text, QStringLiteral("Enregistrer les modifications de %1 ?")
+                                 .arg(path(QStringLiteral("q.txt"))));
+        EXPECT_EQ(m[0].style, platform::vbYesNoCancel | platform::vbExclamation);
+        ASSERT_EQ(main->documents().size(), 1);
+        EXPECT_EQ(document().texte(), QStringLiteral("nouveau ancien"));
+    }
+    EXPECT_FALSE(QSettings().contains(QStringLiteral("Settings/MainWidth")));
+
+    reponses.push_back(platform::vbNo);
+    dialogues->fichiers.push_back(path(QStringLiteral("autre.txt")));
+    main->mnuFileOpen_Click();
+    EXPECT_EQ(document().texte(), QStringLiteral("autre"));
+    EXPECT_EQ(readFile(QStringLiteral("q.txt")), QByteArray("ancien"));
+    EXPECT_EQ(messages().size(), 1u);
+
+    // A document without changes closes without a question.
+    main->NouveauDocument();
+    main->mdiArea->currentSubWindow()->close();
+    EXPECT_TRUE(messages().empty());
+
+    main->mdiArea->setActiveSubWindow(main->mdiArea->subWindowList().front());
+    document().RichTextBox1->insertPlainText(QStringLiteral("x"));
+    main->NouveauDocument();
+    document().Command_ajouter_questions->setValue(true);
+    document().Command_suivant1->setValue(true);
+    document().Command_suivant2->setValue(true);
+    document().Command_suivant3->setValue(true);
+    // "Oui" saves and goes on; "Oui" whose save is cancelled stops the exit; then "Non".
+    reponses = {platform::vbYes, platform::vbYes, platform::vbNo};
+    main->mnuFileExit_Click();
+    EXPECT_EQ(readFile(QStringLiteral("autre.txt")), QByteArray("xautre"));
+    EXPECT_EQ(main->mdiArea->subWindowList().size(), 1);
+    main->mnuFileExit_Click();
+    EXPECT_EQ(messages().size(), 3u);
+    EXPECT_TRUE(main->mdiArea->subWindowList().isEmpty());
+    EXPECT_TRUE(QSettings().contains(QStringLiteral("Settings/MainWidth")));
 }
 
 class WizardTest : public EditorTest {

@@ -1,6 +1,8 @@
 // Open, insert, save, save as and print.
 #include "editortest.h"
 
+#include "platform/messagebox.h"
+
 #include <QFile>
 #include <QRegularExpression>
 
@@ -26,14 +28,9 @@ int pages(const QByteArray &pdf)
 TEST_F(EditorTest, OpenAndSaveAreByteExact)
 {
     // A lone CR is no line end: kept beside CR LF, beside LF and alone.
-    const QByteArray cas[] = {tousLesOctets(),
-                              "a\nb\n\xA0\x80\n",
-                              "",
-                              "\r\n",
-                              "x\r\r\n\r\ny\r",
-                              "a\rb\nc\n",
-                              "\ra\r\rb",
-                              "{\\rtf1 \\b gras\\b0}"};
+    const QByteArray cas[] = {tousLesOctets(), "a\nb\n\xA0\x80\n",     "",
+                              "\r\n",          "x\r\r\n\r\ny\r",       "a\rb\nc\n",
+                              "\ra\r\rb",      "{\\rtf1 \\b gras\\b0}"};
     for (const QByteArray &octets : cas) {
         ouvrir(QStringLiteral("q.txt"), octets);
         EXPECT_EQ(document().Caption(), path(QStringLiteral("q.txt")));
@@ -72,6 +69,7 @@ TEST_F(EditorTest, InsertAppendsOnANewLineAndKeepsTheDocumentsName)
     main->Inserer_Click();
     EXPECT_EQ(document().texte(), QStringLiteral("\n\"I\"\n\"J\""));
     EXPECT_EQ(document().Caption(), QStringLiteral("Document 1"));
+    reponses.push_back(platform::vbNo); // the inserted text is not kept
     ouvrir(QStringLiteral("doc.txt"), "\"D\"");
     dialogues->fichiers.push_back(path(QStringLiteral("insere.txt")));
     main->Inserer_Click();
@@ -117,15 +115,18 @@ TEST_F(EditorTest, SaveAsRetitlesAndLaterSavesGoThere)
 TEST_F(EditorTest, FailedWriteSaysSoAndChangesNothing)
 {
     document().setTexte(QStringLiteral("a"));
-    const QString absent = path(QStringLiteral("absent/quiz"));
-    enregistrerSous(absent);
+    enregistrerSous(path(QStringLiteral("absent/quiz")));
     auto m = messages();
     ASSERT_EQ(m.size(), 1u);
     EXPECT_EQ(m[0].title, QStringLiteral("Erreur"));
-    EXPECT_TRUE(m[0].text.contains(absent + QStringLiteral(".txt")));
+    EXPECT_TRUE(m[0].text.contains(QStringLiteral("quiz.txt")));
+    EXPECT_EQ(m[0].text.count(QStringLiteral("Impossible d'enregistrer")), 1)
+        << m[0].text.toStdString();
     EXPECT_EQ(document().Caption(), QStringLiteral("Document 1"));
 
+    reponses.push_back(platform::vbNo);
     ouvrir(QStringLiteral("q.txt"), "ancien");
+    messages();
     document().setTexte(QStringLiteral("do → ré"));
     main->mnuFileSave_Click();
     m = messages();
