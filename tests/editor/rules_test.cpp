@@ -133,6 +133,9 @@ INSTANTIATE_TEST_SUITE_P(
         FindCase{"DownFindsAtTheCaret", laLa, QStringLiteral("la"), true, false, 0, 0, 0},
         FindCase{"DownSkipsTheSelection", laLa, QStringLiteral("la"), true, false, 0, 2, 3},
         FindCase{"DownNoWrap", laLa, QStringLiteral("la"), true, false, 3, 2, -1},
+        // A found character is selected: the next search goes past it, either way.
+        FindCase{"DownPastAFoundCharacter", laLa, QStringLiteral("a"), true, false, 1, 1, 4},
+        FindCase{"UpPastAFoundCharacter", laLa, QStringLiteral("a"), false, false, 4, 1, 1},
         FindCase{"CaseIgnored", laLa, QStringLiteral("LA"), false, false, 5, 0, 3},
         FindCase{"CaseRespected", laLa, QStringLiteral("LA"), false, true, 5, 0, -1},
         FindCase{"CaseRespectedFinds", QStringLiteral("LA la"), QStringLiteral("LA"), false, true,
