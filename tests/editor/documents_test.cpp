@@ -77,6 +77,18 @@ TEST_F(EditorTest, ExitWhileMinimizedStoresNothing)
 
 // Quitting, closing the window and opening another file into it each ask first: "Annuler"
 // keeps everything, "Non" drops the changes, "Oui" saves them and goes on.
+TEST_F(EditorTest, TheLayoutFollowsTheWindowsSize)
+{
+    main->show();
+    QMdiSubWindow *fenetre = main->mdiArea->currentSubWindow();
+    fenetre->resize(fenetre->size() + QSize(150, 90));
+    QCoreApplication::processEvents();
+    const MiseEnPage m = miseEnPage(platform::pixelsToTwips(document().width()),
+                                    platform::pixelsToTwips(document().height()), kRichTextBox1);
+    EXPECT_EQ(document().RichTextBox1->width(), platform::twipsToPixels(m.editeur.width));
+    EXPECT_EQ(document().Command_ajouter_questions->y(), platform::twipsToPixels(m.boutonTop));
+}
+
 TEST_F(EditorTest, ChangedTextIsNeverDroppedWithoutAQuestion)
 {
     ouvrir(QStringLiteral("q.txt"), "ancien");
@@ -302,6 +314,10 @@ TEST_F(WizardTest, FolderOutsideImagesGoesBackAndAnyChangeEmptiesThePath)
     choisir(d->File_image, QStringLiteral("x.jpg"));
     d->Dir_image->setPath(path(QStringLiteral("images/anim")));
     EXPECT_TRUE(d->Chemin_Image->Text().isEmpty());
+    choisir(d->File_musique, QStringLiteral("y.wav"));
+    ASSERT_EQ(d->Chemin_musique->Text(), QStringLiteral("y.wav"));
+    d->Dir_musique->setPath(path(QStringLiteral("audio/cris")));
+    EXPECT_TRUE(d->Chemin_musique->Text().isEmpty());
     d->Dir_musique->setPath(QStringLiteral("/"));
     EXPECT_EQ(d->Dir_musique->Path(), QDir::cleanPath(path(QStringLiteral("audio"))));
     // The folder list lets the user reach a subfolder by activating it.

@@ -3,8 +3,11 @@
 
 #include "platform/messagebox.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QTimer>
 
 using namespace editor;
 
@@ -195,4 +198,26 @@ TEST_F(EditorTest, PrintedLinesWrapAtThePagesWidth)
     };
     EXPECT_EQ(imprimer(QStringLiteral("mot1"), QStringLiteral("courtes.pdf")), 1);
     EXPECT_GT(imprimer(mots.join(u' '), QStringLiteral("longues.pdf")), 1);
+}
+
+// What the user sees in the real print dialog: "Sélection" offered and chosen only when text
+// is selected.
+TEST_F(EditorTest, RealPrintDialogPresetsTheSelection)
+{
+    for (const bool selection : {true, false}) {
+        QPrinter printer;
+        bool offerte = false, choisie = false;
+        QTimer::singleShot(0, [&] {
+            QWidget *dialogue = QApplication::activeModalWidget();
+            ASSERT_NE(dialogue, nullptr);
+            auto *bouton = dialogue->findChild<QRadioButton *>(QStringLiteral("printSelection"));
+            ASSERT_NE(bouton, nullptr);
+            offerte = !bouton->isHidden() && bouton->isEnabled();
+            choisie = bouton->isChecked();
+            dialogue->close();
+        });
+        EXPECT_FALSE(dialoguesQt()->imprimer(nullptr, printer, selection));
+        EXPECT_EQ(offerte, selection);
+        EXPECT_EQ(choisie, selection);
+    }
 }
