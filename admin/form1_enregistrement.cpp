@@ -64,7 +64,7 @@ void Form1::Image_quitter_Click()
         const QString fichier = programPath(datafiles::fichierEmplacement(slot));
         if (!enregistrer(fichier, datafiles::ecrireEmplacement(
                                       fichier, Label_chemin_fichier_texte(slot)->Caption(),
-                                      Check_fichier_texte(slot)->text())))
+                                      Check_fichier_texte(slot)->Caption())))
             return;
     }
     close();

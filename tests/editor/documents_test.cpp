@@ -217,7 +217,7 @@ TEST_F(WizardTest, PassingThroughTheMediaPagesPicksNothing)
 TEST_F(WizardTest, CaptionsAreNeitherCutNorWrapped)
 {
     for (platform::OptionButton *option : d->Option)
-        EXPECT_GE(option->width(), option->sizeHint().width()) << option->text().toStdString();
+        EXPECT_GE(option->width(), option->sizeHint().width()) << option->Caption().toStdString();
     const std::pair<platform::Label *, platform::TextBox *> legendes[] = {
         {d->Label7, d->Chemin_Image}, {d->Label8, d->Chemin_musique}};
     for (const auto &[legende, boite] : legendes) {
