@@ -15,6 +15,14 @@ void EditorTest::SetUp()
     QDir(m_folder.path()).mkpath(QStringLiteral("images"));
     QDir(m_folder.path()).mkpath(QStringLiteral("audio"));
     enregistrerMessages();
+    // The boxes take the queued answers in turn, then "OK".
+    m_pendantMessage = [this] {
+        m_reponse = platform::vbOK;
+        if (!reponses.empty()) {
+            m_reponse = reponses.front();
+            reponses.pop_front();
+        }
+    };
     auto fake = std::make_unique<FakeDialogues>();
     dialogues = fake.get();
     main = std::make_unique<editor::frmMain>(std::move(fake));
