@@ -40,9 +40,10 @@ copy_app() {
   app=$work/app
 }
 
-# start_xvfb WIDTH HEIGHT: a virtual screen of the script's own. Xvfb picks a free display
-# number and writes it once it takes clients, so runs side by side never meet. -noreset keeps
-# the keyboard's lock state when the last client leaves.
+# start_xvfb WIDTH HEIGHT: a virtual screen of the script's own, its keyboard with the French
+# letters (e2e/clavier.c). Xvfb picks a free display number and writes it once it takes
+# clients, so runs side by side never meet. -noreset keeps the keyboard's lock state when the
+# last client leaves.
 start_xvfb() {
   width=$1 height=$2
   export XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb
@@ -54,6 +55,8 @@ start_xvfb() {
   await test -s "$number" || fail "Xvfb did not start"
   DISPLAY=:$(cat "$number")
   export DISPLAY
+  gcc -O2 "$(dirname "${BASH_SOURCE[0]}")/clavier.c" -o "$work/clavier" -lX11
+  "$work/clavier" || fail "no room on the virtual keyboard for the French letters"
 }
 
 # await COMMAND...: COMMAND run again until it succeeds or the deadline passes; its last status.
