@@ -459,7 +459,8 @@ TEST_F(Form1Test, AFileThatCannotBeWrittenKeepsTheWindowOpen)
     f.Show();
     f.Image_quitter_Click();
     ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_EQ(m_messages[0].text, "Impossible d'enregistrer le fichier : " + path("random.tpq"));
+    EXPECT_EQ(m_messages[0].text, QString::fromUtf8("Impossible d'enregistrer le fichier "
+                                                    "random.tpq : un dossier porte déjà ce nom."));
     EXPECT_EQ(m_messages[0].title, "Erreur");
     EXPECT_TRUE(f.isVisible());
     // The files before it are written, the ones after it are not.
