@@ -1,5 +1,6 @@
 #include "datafiles/settingsfiles.h"
 
+#include "support/hostilefiles.h"
 #include "support/programfoldertest.h"
 
 #include <QFile>
@@ -141,4 +142,17 @@ TEST_F(SettingsFiles, ARefusedTextLeavesTheFileAsItWas)
 TEST_F(SettingsFiles, AMissingFileReadsAsNoItems)
 {
     EXPECT_TRUE(lireEnregistrement(path("absent.tpq"), 11).empty());
+}
+
+TEST_F(SettingsFiles, RecordsAreReadFromRegularFilesOnly)
+{
+    const auto premier = [this](const QString &file) {
+        const auto items = lireEnregistrement(path(file), 2);
+        return items.empty() ? QString("(aucun)") : items[0].asText() + "|" + items[1].asText();
+    };
+    expectReadersWithstandHostileFiles(
+        m_folder.path(), {{"a settings record", kFichierReglages, "\"temps\"\r\n\"20\"\r\n",
+                           "temps|20", "(aucun)", [&] { return premier(kFichierReglages); }},
+                          {"the order flag", kFichierOrdre, "1,1\r\n", "1", "0",
+                           [&] { return QString::number(lireOrdre(path(kFichierOrdre))); }}});
 }
