@@ -16,7 +16,7 @@ void Form1::Check_fichier_texte_Click(int slot)
     if (box->Value() == 1)
         return;
     box->setEnabled(false);
-    box->setText(QString());
+    box->setCaption(QString());
     Label_chemin_fichier_texte(slot)->setCaption(QString());
 }
 
@@ -34,11 +34,11 @@ void Form1::Command_ouvrir_texte_Click(int slot)
     }
     Label_chemin_fichier_texte(slot)->setCaption(*chemin);
     CheckBox *box = Check_fichier_texte(slot);
-    box->setText(admin::titreFichier(*chemin));
+    box->setCaption(admin::titreFichier(*chemin));
     box->setValue(1);
     box->setEnabled(true);
     // Written at once; a failure shows at the save, which writes the slot again.
     const QString fichier = programPath(datafiles::fichierEmplacement(slot));
     (void)datafiles::ecrireEnregistrement(
-        fichier, datafiles::enregistrementEmplacement(*chemin, box->text()));
+        fichier, datafiles::enregistrementEmplacement(*chemin, box->Caption()));
 }

@@ -64,7 +64,7 @@ void Form1::Image_quitter_Click()
         fichiers.emplace_back(
             datafiles::fichierEmplacement(slot),
             datafiles::enregistrementEmplacement(Label_chemin_fichier_texte(slot)->Caption(),
-                                                 Check_fichier_texte(slot)->text()));
+                                                 Check_fichier_texte(slot)->Caption()));
     const auto echec = [](const WriteResult &resultat) {
         MsgBox(resultat.error, vbExclamation, QStringLiteral("Erreur"));
     };

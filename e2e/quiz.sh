@@ -1,7 +1,9 @@
 #!/bin/bash
-# End-to-end: the real game under Xvfb plays the quiz. The real text-slot question program
-# asks a known question from a one-line question file. A one-player game: the question appears after the countdown, a keypad answer
-# scores, the end shows the score. Then a 2-player match where both players answer by keys.
+# End-to-end: the real game under Xvfb plays the quiz, started from outside its program folder
+# as ./run.sh starts it. The real text-slot question program asks a known question from a
+# one-line question file. A one-player game: the question appears after the countdown, a keypad
+# answer scores, the end shows the score. Then a 2-player match where both players answer by
+# keys. Last a listening question, whose piece is opened from the program folder.
 # Usage: e2e/quiz.sh [build dir] [output dir]
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -17,20 +19,24 @@ white() { [ "$(pixel "$1" "$2" "$3")" = "255,255,255" ]; }
 notwhite() { ! white "$@"; }
 reddish() { IFS=, read -r r g b <<<"$(pixel "$1" "$2" "$3")"; [ "$r" -gt 150 ] && [ "$g" -lt 100 ]; }
 
-# One question a game, text slot 1 only, no sounds; the right answer is "2".
+# One question a game, no sound effects. The themes: only theme number $1 is on.
 printf '"question","1","120","non","non","oui","non","non","0","1","non"\r\n' >"$app/KSV.tpq"
-{
+only_theme() {
     for k in $(seq 26); do
-        if [ "$k" -eq 20 ]; then printf '"oui"'; else printf '"non"'; fi
+        if [ "$k" -eq "$1" ]; then printf '"oui"'; else printf '"non"'; fi
         [ "$k" -lt 26 ] && printf ','
     done
     printf '\r\n'
-} >"$app/themes.tpq"
+}
+# Text slot 1 only; the right answer is "2".
+only_theme 20 >"$app/themes.tpq"
 printf '"Combien de temps dure une blanche ?","Un temps","Deux temps","Trois temps","Quatre temps","2","",""\r\n' >"$app/textes/e2e.txt"
 printf '"textes/e2e.txt","Une question"\r\n' >"$app/fichier_texte.tpq"
 rm -f "$app/question.tpq"
 
-(cd "$app" && exec ./Tempeljeu >"$out/tempeljeu.log" 2>&1) &
+# The player says which files it opens.
+(cd "$work" && QT_LOGGING_RULES="tempel.son.info=true" exec "$app/Tempeljeu" \
+    >"$out/tempeljeu.log" 2>&1) &
 game=$!
 kill_at_exit "$game"
 sleep 4
@@ -76,6 +82,17 @@ sleep 0.5
 shot 6-vainqueur
 check "slot 1 scored" differ 5-faux 6-vainqueur "$SCORE1"
 check "the winner is announced" differ 5-faux 6-vainqueur 400x50+30+80
+
+# --- A listening question: its piece is opened from the program folder ---
+click 16 582 1 # "Retour" of the game screen
+click 16 582 1 # "Retour" of the avatar screen
+only_theme 19 >"$app/themes.tpq" # read again at the game choice
+click 270 129 1.5 # "1 joueur"
+click 771 581 1.5 # "Suite"
+play_to_question
+shot 7-ecoute
+check "the listening question is shown" white 7-ecoute 500 25
+check "its piece was opened in the program folder" grep -q "ouvert $app/ecoutes/" "$out/tempeljeu.log"
 
 check "the game is still running" kill -0 "$game"
 finish

@@ -6,11 +6,15 @@
 #include <QAudioOutput>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QMediaPlayer>
 #include <QUrl>
 
 namespace platform {
 namespace {
+// Which files are played, for a look from outside: QT_LOGGING_RULES="tempel.son.info=true".
+Q_LOGGING_CATEGORY(lcSon, "tempel.son", QtWarningMsg)
+
 // A new media player for each file, as a new graph for each file: stopping or clearing a
 // player whose media failed to decode blocks for a second, dropping it does not.
 class QtAudioPlayer : public AudioPlayer {
@@ -28,6 +32,7 @@ public:
         m_player->setAudioOutput(output);
         m_player->setPlaybackRate(1.0);
         m_player->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
+        qCInfo(lcSon).noquote() << "ouvert" << info.absoluteFilePath();
         return true;
     }
 

@@ -8,6 +8,8 @@ namespace platform {
 Label::Label(QWidget *parent, const QString &name, const QString &caption)
     : Control<QLabel>(parent, name)
 {
+    // Captions come from files and players: "<p>" or "<img src=...>" are text, not markup.
+    setTextFormat(Qt::PlainText);
     setText(caption);
     setWordWrap(true);
 }
@@ -97,9 +99,8 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
 }
 
 CommandButton::CommandButton(QWidget *parent, const QString &name, const QString &caption)
-    : Control<QPushButton>(parent, name)
+    : CaptionedButton<QPushButton>(parent, name, caption)
 {
-    setText(caption);
     connect(this, &QPushButton::clicked, this, &CommandButton::Click);
 }
 
@@ -110,16 +111,14 @@ void CommandButton::setValue(bool pressed)
 }
 
 CheckBox::CheckBox(QWidget *parent, const QString &name, const QString &caption)
-    : Control<QCheckBox>(parent, name)
+    : CaptionedButton<QCheckBox>(parent, name, caption)
 {
-    setText(caption);
     connect(this, &QCheckBox::toggled, this, &CheckBox::Click);
 }
 
 OptionButton::OptionButton(QWidget *parent, const QString &name, const QString &caption)
-    : Control<QRadioButton>(parent, name)
+    : CaptionedButton<QRadioButton>(parent, name, caption)
 {
-    setText(caption);
     connect(this, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             emit Click();

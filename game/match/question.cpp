@@ -59,6 +59,15 @@ std::optional<QString> cheminDansDossier(const QString &dossier, const QString &
     return QDir(dossier).filePath(relatif);
 }
 
+QString cheminSonPaquet(const QString &dossierProgramme, const QString &item)
+{
+    if (item.isEmpty())
+        return {};
+    QString chemin = item;
+    chemin.replace(u'\\', u'/');
+    return QDir::isAbsolutePath(chemin) ? chemin : QDir(dossierProgramme).filePath(chemin);
+}
+
 QString texteParle(const QString &question)
 {
     return question.left(question.size() - 1);
@@ -98,7 +107,7 @@ void montrerImage(Form_jeu &jeu, const QuestionCourante &q, bool texte)
             if (const auto image = imageRessource(module, q.image))
                 jeu.Image_question->setPicture(*image);
         }
-        jeu.Label_chemin_musique->setCaption(q.son);
+        jeu.Label_chemin_musique->setCaption(cheminSonPaquet(programFolder(), q.son));
     }
 }
 } // namespace

@@ -263,7 +263,7 @@ TEST_F(Form1Test, SlotRowsComeFromTheirFiles)
                                 {5, "a", "/q/Mes, textes/a.txt", 0, true},
                                 {6, "", "", 0, false}};
     for (const Attendu &a : attendus) {
-        EXPECT_EQ(f.Check_fichier_texte(a.slot)->text(), a.titre) << a.slot;
+        EXPECT_EQ(f.Check_fichier_texte(a.slot)->Caption(), a.titre) << a.slot;
         EXPECT_EQ(f.Label_chemin_fichier_texte(a.slot)->Caption(), a.chemin) << a.slot;
         EXPECT_EQ(f.Check_fichier_texte(a.slot)->Value(), a.coche) << a.slot;
         EXPECT_EQ(f.Check_fichier_texte(a.slot)->isEnabled(), a.active) << a.slot;
@@ -398,9 +398,11 @@ TEST_F(Form1Test, CountsAreCheckedAtTheirBoundsAndNothingIsWrittenAfterAFailure)
 TEST_F(Form1Test, SavesTheTenFilesByteForByte)
 {
     installationComplete({"compos", "aigu1", "grave7", "ecoutes", "fichier_texte2"});
-    emplacement(2, "\"/q/textes/Jazz.txt\",\"Jazz\"\r\n");
+    emplacement(2, "\"/q/textes/Jazz.txt\",\"Jazz & Blues\"\r\n");
     emplacement(3, "\"/q/textes/Baroque.txt\",\"Baroque\"\r\n");
     Form1 &f = outil();
+    // Read at the start, so written only by the save.
+    QFile::remove(path("fichier_texte7.tpq"));
     f.Option_temps->setValue(true);
     f.Text_nombre_secondes->setText("90");
     f.Combo_bruitage_vrai->choisir("Applaudissements");
@@ -430,7 +432,7 @@ TEST_F(Form1Test, SavesTheTenFilesByteForByte)
               themes({"organa", "aigu1", "grave7", "ecoutes", "fichier_texte2"}));
     EXPECT_EQ(readFile("random.tpq"), "1,1\r\n");
     EXPECT_EQ(readFile("fichier_texte.tpq"), "\"\",\"\"\r\n");
-    EXPECT_EQ(readFile("fichier_texte2.tpq"), "\"/q/textes/Jazz.txt\",\"Jazz\"\r\n");
+    EXPECT_EQ(readFile("fichier_texte2.tpq"), "\"/q/textes/Jazz.txt\",\"Jazz & Blues\"\r\n");
     // Unticked, yet saved with its title and path.
     EXPECT_EQ(readFile("fichier_texte3.tpq"), "\"/q/textes/Baroque.txt\",\"Baroque\"\r\n");
     EXPECT_EQ(readFile("fichier_texte7.tpq"), "\"\",\"\"\r\n");
@@ -451,24 +453,37 @@ TEST_F(Form1Test, SavesEmptyItemsForWhatIsNotSelected)
     EXPECT_EQ(readFile("random.tpq"), "1,1\r\n");
 }
 
+// The ten files are written in their order: a file that cannot be written stops the save
+// there, with the files before it written and those after it not.
 TEST_F(Form1Test, AFileThatCannotBeWrittenKeepsTheWindowOpen)
 {
-    installationComplete({});
-    QFile::remove(path("random.tpq"));
-    QDir(m_folder.path()).mkpath("random.tpq");
-    Form1 &f = outil();
-    f.Show();
-    f.Image_quitter_Click();
-    ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_EQ(m_messages[0].text, QString::fromUtf8("Impossible d'enregistrer le fichier "
-                                                    "random.tpq : un dossier porte déjà ce nom."));
-    EXPECT_EQ(m_messages[0].title, "Erreur");
-    EXPECT_TRUE(f.isVisible());
-    // The files before it are written, the ones after it are not.
-    EXPECT_EQ(readFile("themes.tpq"), themes({}));
-    QFile::remove(path("fichier_texte.tpq"));
-    f.Image_quitter_Click();
-    EXPECT_FALSE(exists("fichier_texte.tpq"));
+    QStringList fichiers = {"KSV.tpq", "themes.tpq", "random.tpq"};
+    for (int slot = 1; slot <= datafiles::kNombreEmplacements; ++slot)
+        fichiers << datafiles::fichierEmplacement(slot);
+    for (int bloque = 0; bloque < fichiers.size(); ++bloque) {
+        SCOPED_TRACE(qPrintable(fichiers[bloque]));
+        installationComplete({});
+        m_messages.clear();
+        Form1 &f = outil();
+        for (const QString &fichier : fichiers)
+            QFile::remove(path(fichier));
+        QDir(m_folder.path()).mkpath(fichiers[bloque]);
+        f.Show();
+        f.Image_quitter_Click();
+        ASSERT_EQ(m_messages.size(), 1u);
+        EXPECT_EQ(m_messages[0].text,
+                  QString::fromUtf8("Impossible d'enregistrer le fichier %1 : un dossier porte "
+                                    "déjà ce nom.")
+                      .arg(fichiers[bloque]));
+        EXPECT_EQ(m_messages[0].title, "Erreur");
+        EXPECT_TRUE(f.isVisible());
+        for (int i = 0; i < fichiers.size(); ++i) {
+            if (i != bloque)
+                EXPECT_EQ(QFileInfo(path(fichiers[i])).isFile(), i < bloque) << i;
+        }
+        recharger();
+        QDir(path(fichiers[bloque])).removeRecursively();
+    }
 }
 
 // ---- Text-file slots ----
@@ -487,14 +502,14 @@ TEST_F(Form1Test, ChoosingAFileFillsTheSlotAndWritesItsFileAtOnce)
     f.Command_ouvrir_texte(4)->setValue(true);
     EXPECT_EQ(dossier, path("textes"));
     EXPECT_EQ(f.Caption(), "quiz.solfege.txt");
-    EXPECT_EQ(f.Check_fichier_texte(4)->text(), "quiz.solfege");
+    EXPECT_EQ(f.Check_fichier_texte(4)->Caption(), "quiz.solfege");
     EXPECT_EQ(f.Check_fichier_texte(4)->Value(), 1);
     EXPECT_TRUE(f.Check_fichier_texte(4)->isEnabled());
     EXPECT_EQ(f.Label_chemin_fichier_texte(4)->Caption(), choisi);
     EXPECT_EQ(readFile("fichier_texte4.tpq"), "\"" + choisi.toUtf8() + "\",\"quiz.solfege\"\r\n");
     // One row's actions never touch another row.
     EXPECT_EQ(readFile("fichier_texte3.tpq"), "\"\",\"\"\r\n");
-    EXPECT_EQ(f.Check_fichier_texte(3)->text(), "");
+    EXPECT_EQ(f.Check_fichier_texte(3)->Caption(), "");
 }
 
 TEST_F(Form1Test, ChoosingAFileTicksASetButUntickedSlot)
@@ -509,7 +524,7 @@ TEST_F(Form1Test, ChoosingAFileTicksASetButUntickedSlot)
     f.Command_ouvrir_texte(2)->setValue(true);
     EXPECT_EQ(f.Check_fichier_texte(2)->Value(), 1);
     // A name without a dot is its own title.
-    EXPECT_EQ(f.Check_fichier_texte(2)->text(), "Blues");
+    EXPECT_EQ(f.Check_fichier_texte(2)->Caption(), "Blues");
 }
 
 TEST_F(Form1Test, CancellingTheDialogChangesNothing)
@@ -520,7 +535,7 @@ TEST_F(Form1Test, CancellingTheDialogChangesNothing)
     f.setChoixFichier([](const QString &) { return std::optional<QString>(); });
     f.Command_ouvrir_texte(1)->setValue(true);
     EXPECT_EQ(f.Caption(), caption);
-    EXPECT_EQ(f.Check_fichier_texte(1)->text(), "");
+    EXPECT_EQ(f.Check_fichier_texte(1)->Caption(), "");
     EXPECT_FALSE(f.Check_fichier_texte(1)->isEnabled());
     EXPECT_EQ(readFile("fichier_texte.tpq"), "\"\",\"\"\r\n");
 }
@@ -542,7 +557,7 @@ TEST_F(Form1Test, AFileThatCannotBeOpenedOrHeldIsRefused)
         EXPECT_EQ(m_messages[0].style, vbOKOnly);
         EXPECT_EQ(m_messages[0].title, "Tempelgestion");
         EXPECT_EQ(f.Caption(), QFileInfo(chemin).fileName());
-        EXPECT_EQ(f.Check_fichier_texte(5)->text(), "");
+        EXPECT_EQ(f.Check_fichier_texte(5)->Caption(), "");
         EXPECT_EQ(f.Label_chemin_fichier_texte(5)->Caption(), "");
         EXPECT_EQ(readFile("fichier_texte5.tpq"), "\"\",\"\"\r\n");
         recharger();
@@ -555,7 +570,7 @@ TEST_F(Form1Test, UntickingASlotEmptiesItInTheWindowOnly)
     emplacement(6, "\"/q/Jazz.txt\",\"Jazz\"\r\n");
     Form1 &f = outil();
     f.Check_fichier_texte(6)->setValue(0);
-    EXPECT_EQ(f.Check_fichier_texte(6)->text(), "");
+    EXPECT_EQ(f.Check_fichier_texte(6)->Caption(), "");
     EXPECT_EQ(f.Label_chemin_fichier_texte(6)->Caption(), "");
     EXPECT_FALSE(f.Check_fichier_texte(6)->isEnabled());
     EXPECT_EQ(readFile("fichier_texte6.tpq"), "\"/q/Jazz.txt\",\"Jazz\"\r\n");
@@ -660,7 +675,7 @@ TEST_F(Form1Test, ReadsItsFilesFromRegularFilesOnly)
                            [&] {
                                Form1 &f = outilNeuf();
                                return f.Label_chemin_fichier_texte(3)->Caption() + "|" +
-                                      f.Check_fichier_texte(3)->text();
+                                      f.Check_fichier_texte(3)->Caption();
                            }},
                           {"the chosen question file", "textes/Blues.txt", "\"Q\"\r\n", "Blues", "",
                            [&] {
@@ -669,7 +684,7 @@ TEST_F(Form1Test, ReadsItsFilesFromRegularFilesOnly)
                                    return std::optional(path("textes/Blues.txt"));
                                });
                                f.Command_ouvrir_texte(5)->setValue(true);
-                               return f.Check_fichier_texte(5)->text();
+                               return f.Check_fichier_texte(5)->Caption();
                            },
                            false, false}});
 }

@@ -50,6 +50,19 @@ public:
                 SDL_JoystickDetachVirtual(i);
     }
 
+    // Whether anything besides this controller's own test holds it open.
+    bool heldElsewhere()
+    {
+        const SDL_JoystickID id = SDL_JoystickInstanceID(m_joystick);
+        SDL_JoystickClose(m_joystick);
+        const bool held = SDL_JoystickFromInstanceID(id) != nullptr;
+        m_joystick = nullptr;
+        for (int i = 0; i < SDL_NumJoysticks() && !m_joystick; ++i)
+            if (SDL_JoystickGetDeviceInstanceID(i) == id)
+                m_joystick = SDL_JoystickOpen(i);
+        return held;
+    }
+
     // Button `button` counted from 1; the change is seen at the service's next poll.
     void set(int button, bool down)
     {

@@ -95,6 +95,27 @@ TEST_F(ManettesTest, OuiTakesTheFirstControllerAnotherEntryReplacesItAndNonRelea
     EXPECT_FALSE(j.manettes()->polling());
 }
 
+TEST_F(ManettesTest, TheListsFollowControllersPluggedAndUnpluggedAfterTheLoad)
+{
+    Form_jeu &j = ouvrir("2");
+    const int a = m_manettes->plug("Manette A", 4);
+    j.Image_manette_Click();
+    EXPECT_EQ(j.lstJoySticks->ListCount(), 1);
+    j.Option_oui(2)->setValue(true);
+    EXPECT_EQ(m_manettes->opens, 1);
+
+    // Seen while the chosen one is polled; the slot keeps its controller.
+    m_manettes->plug("Manette B", 4);
+    EXPECT_EQ(j.lstJoySticksB->ListCount(), 2);
+    EXPECT_EQ(j.lstJoySticksB->ListIndex(), 0);
+    EXPECT_EQ(m_manettes->opens, 1);
+    m_manettes->unplug(a);
+    EXPECT_EQ(j.lstJoySticks->List(0), "Manette B");
+    EXPECT_EQ(j.lstJoySticksB->ListIndex(), -1);
+    j.lstJoySticksB->setListIndex(0);
+    EXPECT_EQ(j.manettes()->entryOf(2), 0);
+}
+
 TEST_F(ManettesTest, ButtonsPaintTheirSquaresAndLines)
 {
     m_manettes->plug("Manette", 6);

@@ -256,4 +256,8 @@ TEST(FichierQuestion, PicturesAndSoundsStayInTheirFolder)
     EXPECT_EQ(cheminDansDossier("/p/images", "/etc/passwd"), std::nullopt);
     EXPECT_EQ(cheminDansDossier("/p/images", "..\\..\\secret.jpg"), std::nullopt);
     EXPECT_EQ(cheminDansDossier("/p/audio", "C:\\son.mp3"), std::nullopt);
+    // A pack's sound is used as written, from the program folder when it is relative.
+    EXPECT_EQ(cheminSonPaquet("/p", "ecoutes\\gamme.wav"), "/p/ecoutes/gamme.wav");
+    EXPECT_EQ(cheminSonPaquet("/p", "/sons/gamme.wav"), "/sons/gamme.wav");
+    EXPECT_EQ(cheminSonPaquet("/p", ""), "");
 }
