@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace platform {
@@ -134,10 +135,33 @@ TextBox::TextBox(QWidget *parent, const QString &name, const QString &text)
 
 ListBox::ListBox(QWidget *parent, const QString &name) : Control<QListWidget>(parent, name)
 {
-    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            emit Click();
-    });
+}
+
+void ListBox::parUtilisateur(const std::function<void()> &traitement, bool surUneEntree)
+{
+    const auto choisie = [this](int row) { return row >= 0 && item(row)->isSelected(); };
+    const int avant = currentRow();
+    const bool choisieAvant = choisie(avant);
+    traitement();
+    const int apres = currentRow();
+    if (apres >= 0 && (surUneEntree || apres != avant || choisie(apres) != choisieAvant))
+        emit Click();
+}
+
+void ListBox::mousePressEvent(QMouseEvent *event)
+{
+    const bool surUneEntree = itemAt(event->position().toPoint()) != nullptr;
+    parUtilisateur([this, event] { Control<QListWidget>::mousePressEvent(event); }, surUneEntree);
+}
+
+void ListBox::mouseMoveEvent(QMouseEvent *event)
+{
+    parUtilisateur([this, event] { Control<QListWidget>::mouseMoveEvent(event); });
+}
+
+void ListBox::keyPressEvent(QKeyEvent *event)
+{
+    parUtilisateur([this, event] { Control<QListWidget>::keyPressEvent(event); });
 }
 
 QString ListBox::List(int index) const

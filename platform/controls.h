@@ -244,7 +244,9 @@ signals:
     void Change();
 };
 
-// A list; ListIndex -1 is no selection. Selecting by code runs Click, as a user's click does.
+// A list; ListIndex -1 is no selection. Click runs only when the user clicks an entry or moves
+// the selection with the keys: never when code sets the row, nor when the list takes the focus
+// (Qt then makes its first row current). Code that sets a row runs the handler itself.
 class ListBox : public Control<QListWidget> {
     Q_OBJECT
 public:
@@ -258,6 +260,16 @@ public:
 
 signals:
     void Click();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    // Runs Qt's own handling of the user's input; a changed current or selected entry is a
+    // click, and so is any press on an entry (`surUneEntree`).
+    void parUtilisateur(const std::function<void()> &traitement, bool surUneEntree = false);
 };
 
 // A timer of a screen: Enabled and Interval (milliseconds); Tick runs at each tick. Enabling

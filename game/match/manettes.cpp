@@ -9,7 +9,6 @@
 #include "platform/screens.h"
 
 #include <QPointer>
-#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -202,8 +201,8 @@ void Form_jeu::suivreManettes()
     const QStringList noms = m_controleurs->list();
     for (int k = 1; k <= 3; ++k) {
         ListBox *liste = lstJoySticks_(k);
-        // Filling the list again is no new choice: the slot keeps its controller.
-        const QSignalBlocker bloque(liste);
+        // Filling the list again is no click (a list answers only the user): the slot keeps
+        // its controller.
         liste->Clear();
         for (const QString &nom : noms)
             liste->AddItem(nom);
@@ -343,7 +342,9 @@ void Form_jeu::ouiManette(int slot)
         return;
     }
     liste->setEnabled(true);
+    // A row set by code is no click: the choice of the first controller is run here.
     liste->setListIndex(0);
+    choisirManette(slot);
 }
 
 void Form_jeu::nonManette(int slot)

@@ -478,8 +478,9 @@ TEST_F(Form1Test, AFileThatCannotBeWrittenKeepsTheWindowOpen)
         EXPECT_EQ(m_messages[0].title, "Erreur");
         EXPECT_TRUE(f.isVisible());
         for (int i = 0; i < fichiers.size(); ++i) {
-            if (i != bloque)
+            if (i != bloque) {
                 EXPECT_EQ(QFileInfo(path(fichiers[i])).isFile(), i < bloque) << i;
+            }
         }
         recharger();
         QDir(path(fichiers[bloque])).removeRecursively();

@@ -64,8 +64,41 @@ TEST_F(EditorTest, FindBarDownwardsWithCaseAndItsStateKept)
     EXPECT_EQ(debut(document()), 6);
     main->Cmd_Find_Click();
     ASSERT_EQ(messages().size(), 1u);
+    // A found character is not found again.
+    document().RichTextBox1->moveCursor(QTextCursor::Start);
+    main->Txt_Find->setText(QStringLiteral("a"));
+    main->Cmd_Find_Click();
+    EXPECT_EQ(debut(document()), 4);
+    main->Cmd_Find_Click();
+    EXPECT_EQ(debut(document()), 7);
     main->Txt_Find->setText({});
     EXPECT_FALSE(main->Cmd_Find->isEnabled());
+}
+
+// The window is scrolled right to the end of a long line; the text found further down
+// starts at the left edge.
+TEST_F(EditorTest, FoundTextComesFullyIntoView)
+{
+    main->show();
+    QStringList lignes{QStringLiteral("x").repeated(400)};
+    for (int i = 0; i < 100; ++i)
+        lignes << QStringLiteral("ligne %1").arg(i);
+    lignes << QStringLiteral("cible trouvée");
+    document().setTexte(lignes.join(u'\n'));
+    QTextEdit *editeur = document().RichTextBox1;
+    QTextCursor fin(editeur->document());
+    fin.setPosition(400);
+    editeur->setTextCursor(fin);
+    main->Opt_Bas->setValue(true);
+    main->Txt_Find->setText(QStringLiteral("cible trouvée"));
+    main->Cmd_Find_Click();
+    ASSERT_EQ(selection(document()), QStringLiteral("cible trouvée"));
+    const QTextCursor trouve = editeur->textCursor();
+    for (const int position : {trouve.selectionStart(), trouve.selectionEnd()}) {
+        QTextCursor c(editeur->document());
+        c.setPosition(position);
+        EXPECT_TRUE(editeur->viewport()->rect().contains(editeur->cursorRect(c))) << position;
+    }
 }
 
 // How lines are counted is the rules' test; here, the two messages.

@@ -18,7 +18,11 @@ void EditorTest::SetUp()
     QDir(m_folder.path()).mkpath(QStringLiteral("audio"));
     platform::setMsgBoxAnswerer([this](const QString &text, int style, const QString &title) {
         m_messages.push_back({text, style, title});
-        return int(platform::vbOK);
+        if (reponses.empty())
+            return int(platform::vbOK);
+        const int reponse = reponses.front();
+        reponses.pop_front();
+        return reponse;
     });
     auto fake = std::make_unique<FakeDialogues>();
     dialogues = fake.get();

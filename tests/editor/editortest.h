@@ -68,6 +68,8 @@ protected:
 
     std::unique_ptr<editor::frmMain> main;
     FakeDialogues *dialogues = nullptr;
+    // The answers to the next message boxes; OK once none is left.
+    std::deque<int> reponses;
     QTemporaryDir m_settings;
     std::vector<Message> m_messages;
 };

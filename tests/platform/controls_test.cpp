@@ -1,5 +1,7 @@
 #include "platform/controls.h"
+#include "support/touches.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -111,4 +113,31 @@ TEST(Controls, ATimerRunsOnlyWhenEnabledWithAnInterval)
     EXPECT_EQ(timer.Interval(), 1000);
     timer.setEnabled(false);
     EXPECT_FALSE(timer.Enabled());
+}
+
+// The list takes the focus and Qt makes its first row current: the user chose nothing yet.
+TEST(Controls, AListRunsClickOnlyForTheUsersClicksAndKeys)
+{
+    QWidget parent;
+    ListBox list(&parent, "List_x");
+    list.Move(0, 0, 1500, 1500);
+    for (const char *entree : {"a", "b", "c"})
+        list.AddItem(QString::fromLatin1(entree));
+    int clicks = 0;
+    QObject::connect(&list, &ListBox::Click, [&] { ++clicks; });
+    parent.show();
+    parent.activateWindow();
+    list.setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(list.ListIndex(), 0);
+    list.setListIndex(1);
+    EXPECT_EQ(clicks, 0);
+
+    cliquerEntree(&list, 2);
+    EXPECT_EQ(clicks, 1);
+    cliquerEntree(&list, 2); // again on the same entry
+    EXPECT_EQ(clicks, 2);
+    appuyer(&list, Qt::Key_Up);
+    EXPECT_EQ(clicks, 3);
+    EXPECT_EQ(list.ListIndex(), 1);
 }

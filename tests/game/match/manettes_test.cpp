@@ -74,7 +74,7 @@ TEST_F(ManettesTest, OuiTakesTheFirstControllerAnotherEntryReplacesItAndNonRelea
     m_manettes->press(0, 1);
     EXPECT_EQ(carres(2)[0], 0xFF00u);
 
-    j.lstJoySticksB->setListIndex(1);
+    cliquerEntree(j.lstJoySticksB, 1);
     EXPECT_EQ(m_manettes->releases, 1);
     EXPECT_EQ(m_manettes->opens, 2);
     m_manettes->press(0, 2); // the first one no longer reaches the slot
@@ -112,7 +112,7 @@ TEST_F(ManettesTest, TheListsFollowControllersPluggedAndUnpluggedAfterTheLoad)
     m_manettes->unplug(a);
     EXPECT_EQ(j.lstJoySticks->List(0), "Manette B");
     EXPECT_EQ(j.lstJoySticksB->ListIndex(), -1);
-    j.lstJoySticksB->setListIndex(0);
+    cliquerEntree(j.lstJoySticksB, 0);
     EXPECT_EQ(j.manettes()->entryOf(2), 0);
 }
 
