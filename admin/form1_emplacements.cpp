@@ -4,8 +4,8 @@
 #include "admin/regles.h"
 #include "platform/messagebox.h"
 #include "platform/programfolder.h"
+#include "platform/wholefile.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 using namespace platform;
@@ -27,8 +27,7 @@ void Form1::Command_ouvrir_texte_Click(int slot)
         return;
     setCaption(QFileInfo(*chemin).fileName());
     // A path that a slot file cannot hold is refused like a file that cannot be read.
-    QFile essai(*chemin);
-    if (datafiles::textItemProblem(*chemin) || !essai.open(QIODevice::ReadOnly)) {
+    if (datafiles::textItemProblem(*chemin) || !isReadableFile(*chemin)) {
         MsgBox(QStringLiteral("Impossible d'ouvrir le fichier: ") + *chemin, vbOKOnly,
                QStringLiteral("Tempelgestion"));
         return;
@@ -40,5 +39,6 @@ void Form1::Command_ouvrir_texte_Click(int slot)
     box->setEnabled(true);
     // Written at once; a failure shows at the save, which writes the slot again.
     const QString fichier = programPath(datafiles::fichierEmplacement(slot));
-    (void)datafiles::ecrireEmplacement(fichier, *chemin, box->Caption());
+    (void)datafiles::ecrireEnregistrement(
+        fichier, datafiles::enregistrementEmplacement(*chemin, box->Caption()));
 }

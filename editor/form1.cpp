@@ -2,6 +2,7 @@
 
 #include "editor/questionline.h"
 #include "platform/messagebox.h"
+#include "platform/picturefile.h"
 #include "platform/programfolder.h"
 
 #include <QDir>
@@ -410,7 +411,8 @@ void Form1::File_image_Click()
 {
     const QString chemin = cheminChoisi(dossierImages(), *Dir_image, *File_image);
     Chemin_Image->setText(chemin);
-    const QPixmap image(QDir(dossierImages()).filePath(chemin));
+    const QPixmap image =
+        QPixmap::fromImage(platform::readPicture(QDir(dossierImages()).filePath(chemin)));
     Picture_question->setPicture(image.isNull() || chemin.isEmpty()
                                      ? QPixmap()
                                      : image.scaled(Picture_question->size(), Qt::KeepAspectRatio,

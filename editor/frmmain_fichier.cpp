@@ -33,16 +33,35 @@ void erreur(const QString &texte)
     platform::MsgBox(texte, platform::vbCritical, QStringLiteral("Erreur"));
 }
 
+// Far beyond any question file: a larger file is refused before it is read.
+constexpr qint64 kPlusGrandFichier = 64 * 1024 * 1024;
+
+// A size as people read it: "70 Mo", "812 octets".
+QString taille(qint64 octets)
+{
+    constexpr qint64 kMo = 1024 * 1024;
+    if (octets < kMo)
+        return QStringLiteral("%1 octets").arg(octets);
+    return QStringLiteral("%1 Mo").arg(octets / kMo);
+}
+
 } // namespace
 
 std::optional<TexteLu> frmMain::lireFichier(const QString &chemin)
 {
-    const auto octets = platform::readWholeFile(chemin);
-    if (!octets) {
-        erreur(QStringLiteral("Impossible de lire le fichier %1.").arg(chemin));
+    const platform::FileRead lu = platform::readWholeFile(chemin, kPlusGrandFichier);
+    switch (lu.status) {
+    case platform::FileRead::Ok: return texteDuFichier(lu.bytes);
+    case platform::FileRead::TooLarge:
+        erreur(QStringLiteral("Le fichier %1 est trop grand pour être ouvert : il fait %2, et un "
+                              "fichier de questions ne dépasse pas %3.")
+                   .arg(chemin, taille(lu.size), taille(kPlusGrandFichier)));
         return std::nullopt;
+    case platform::FileRead::Missing:
+    case platform::FileRead::Unreadable: break;
     }
-    return texteDuFichier(*octets);
+    erreur(QStringLiteral("Impossible de lire le fichier %1.").arg(chemin));
+    return std::nullopt;
 }
 
 bool frmMain::enregistrerDans(Form1 &document, const QString &chemin)

@@ -1,10 +1,10 @@
 #include "platform/audioplayer.h"
 
 #include "platform/soundeffects.h"
+#include "platform/wholefile.h"
 
 #include <QAudioOutput>
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMediaPlayer>
@@ -98,8 +98,8 @@ bool startsLikeKnownSound(const QByteArray &head)
 
 bool holdsKnownSound(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && startsLikeKnownSound(file.read(12));
+    const auto head = readFileStart(path, 12);
+    return head && startsLikeKnownSound(*head);
 }
 
 AudioPlayer &audioPlayer()

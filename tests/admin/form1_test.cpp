@@ -5,6 +5,7 @@
 #include "platform/process.h"
 #include "platform/registry.h"
 #include "platform/screens.h"
+#include "support/hostilefiles.h"
 #include "support/messagerecorder.h"
 #include "support/programfoldertest.h"
 #include "support/recordingstarter.h"
@@ -446,7 +447,9 @@ TEST_F(Form1Test, AFileThatCannotBeWrittenKeepsTheWindowOpen)
         f.Image_quitter_Click();
         ASSERT_EQ(m_messages.size(), 1u);
         EXPECT_EQ(m_messages[0].text,
-                  "Impossible d'enregistrer le fichier : " + path(fichiers[bloque]));
+                  QString::fromUtf8("Impossible d'enregistrer le fichier %1 : un dossier porte "
+                                    "déjà ce nom.")
+                      .arg(fichiers[bloque]));
         EXPECT_EQ(m_messages[0].title, "Erreur");
         EXPECT_TRUE(f.isVisible());
         for (int i = 0; i < fichiers.size(); ++i) {
@@ -633,4 +636,53 @@ TEST_F(Form1Test, TheBrowserIsStartedOnTheDownloadPage)
     outil().Command_telecharger->setValue(true);
     EXPECT_TRUE(m_demarrages.empty());
     EXPECT_TRUE(m_messages.empty());
+}
+
+// ---- Files that are not what they should be ----
+
+TEST_F(Form1Test, ReadsItsFilesFromRegularFilesOnly)
+{
+    installationComplete({});
+    const auto outilNeuf = [this]() -> Form1 & {
+        recharger();
+        return outil();
+    };
+    expectReadersWithstandHostileFiles(
+        m_folder.path(), {{"the settings", "KSV.tpq", "\"temps\"\r\n\"42\"\r\n", "42", "999",
+                           [&] { return outilNeuf().Text_nombre_questions->Text(); }},
+                          {"a slot file", "fichier_texte3.tpq", "\"/q/Jazz.txt\",\"Jazz\"\r\n",
+                           "/q/Jazz.txt|Jazz", "|",
+                           [&] {
+                               Form1 &f = outilNeuf();
+                               return f.Label_chemin_fichier_texte(3)->Caption() + "|" +
+                                      f.Check_fichier_texte(3)->Caption();
+                           }},
+                          {"the chosen question file", "textes/Blues.txt", "\"Q\"\r\n", "Blues", "",
+                           [&] {
+                               Form1 &f = outilNeuf();
+                               f.setChoixFichier([this](const QString &) {
+                                   return std::optional(path("textes/Blues.txt"));
+                               });
+                               f.Command_ouvrir_texte(5)->setValue(true);
+                               return f.Check_fichier_texte(5)->Caption();
+                           },
+                           false, false}});
+}
+
+// A record that cannot be written stops the save before any file is written, saying why.
+TEST_F(Form1Test, RetourChecksEveryRecordBeforeItWritesAny)
+{
+    installationComplete({});
+    Form1 &f = outil();
+    f.Show();
+    f.Label_chemin_fichier_texte(6)->setCaption("/q/Dit \"oui\".txt");
+    f.Text_nombre_questions->setText("42");
+    f.Image_quitter_Click();
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages[0].text,
+              QString::fromUtf8("Impossible d'enregistrer le fichier fichier_texte6.tpq : le texte "
+                                "« /q/Dit \"oui\".txt » contient un guillemet (\"), qui ne peut "
+                                "pas être enregistré."));
+    EXPECT_EQ(readFile("KSV.tpq"), kReglagesLivres);
+    EXPECT_TRUE(f.isVisible());
 }

@@ -2,6 +2,7 @@
 #include "editortest.h"
 
 #include "platform/messagebox.h"
+#include "support/hostilefiles.h"
 
 #include <QApplication>
 #include <QFile>
@@ -220,4 +221,37 @@ TEST_F(EditorTest, RealPrintDialogPresetsTheSelection)
         EXPECT_EQ(offerte, selection);
         EXPECT_EQ(choisie, selection);
     }
+}
+
+TEST_F(EditorTest, OpenAndInsertReadRegularFilesOnly)
+{
+    const auto lire = [this](void (editor::frmMain::*commande)(), const char *fichier) {
+        document().setTexte(QStringLiteral("garde"));
+        dialogues->fichiers.push_back(path(QString::fromLatin1(fichier)));
+        (main.get()->*commande)();
+        messages();
+        return document().texte();
+    };
+    expectReadersWithstandHostileFiles(
+        m_folder.path(),
+        {{"Ouvrir", "a.txt", "do", "do", "garde",
+          [&] { return lire(&editor::frmMain::mnuFileOpen_Click, "a.txt"); }, true, false},
+         {"Insérer", "b.txt", "do", "garde\ndo", "garde",
+          [&] { return lire(&editor::frmMain::Inserer_Click, "b.txt"); }, true, false}});
+}
+
+// A file larger than a question file can be is refused with its size; the text stays.
+TEST_F(EditorTest, AHugeFileIsRefusedWithItsSize)
+{
+    document().setTexte(QStringLiteral("garde"));
+    layHostile(path(QStringLiteral("grand.txt")), Hostile::Huge, "do");
+    dialogues->fichiers.push_back(path(QStringLiteral("grand.txt")));
+    main->mnuFileOpen_Click();
+    const auto m = messages();
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_EQ(m[0].text, QString::fromUtf8("Le fichier %1 est trop grand pour être ouvert : il "
+                                           "fait 100 Mo, et un fichier de questions ne dépasse "
+                                           "pas 64 Mo.")
+                             .arg(path(QStringLiteral("grand.txt"))));
+    EXPECT_EQ(document().texte(), QStringLiteral("garde"));
 }

@@ -408,7 +408,8 @@ TEST_F(Partie, TheOnePlayerScoreIsShownOutOfTheQuestions)
 
 TEST_F(Partie, TheButtonsStopResumeAndLeave)
 {
-    writeFile("random.tpq", "1,1\r\n");
+    // Quoted numbers read as the tool and the text slots read them: in order.
+    writeFile("random.tpq", "\"1\",\"1\"\r\n");
     Form_jeu &j = enJeu("2");
     EXPECT_EQ(readFile("random.tpq"), QByteArray(" 1  1 \r\n"));
     j.Image_score_Click(); // answers open: nothing

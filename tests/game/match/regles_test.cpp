@@ -261,13 +261,3 @@ TEST(FichierQuestion, PicturesAndSoundsStayInTheirFolder)
     EXPECT_EQ(cheminSonPaquet("/p", "/sons/gamme.wav"), "/sons/gamme.wav");
     EXPECT_EQ(cheminSonPaquet("/p", ""), "");
 }
-
-TEST(FichierOrdre, KeepsTheFlagAndWritesTheGamesForm)
-{
-    EXPECT_EQ(ligneOrdre(drapeauOrdre("1,1\r\n")), QByteArray(" 1  1 \r\n"));
-    EXPECT_EQ(ligneOrdre(drapeauOrdre(" 0  1 \r\n")), QByteArray(" 0  1 \r\n"));
-    EXPECT_EQ(ligneOrdre(drapeauOrdre(" 1  7 \r\n")), QByteArray(" 1  1 \r\n"));
-    EXPECT_EQ(ligneOrdre(drapeauOrdre({})), QByteArray(" 0  1 \r\n"));
-    EXPECT_EQ(ligneOrdre(drapeauOrdre("n'importe quoi")), QByteArray(" 0  1 \r\n"));
-    EXPECT_EQ(ligneOrdre(-2), QByteArray("-2  1 \r\n"));
-}
