@@ -38,7 +38,7 @@ void BoutonMultiligne::paintEvent(QPaintEvent *)
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
     painter.setPen(palette().color(QPalette::ButtonText));
-    painter.drawText(rect().adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
+    painter.drawText(rect().adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap, Caption());
 }
 
 } // namespace admin

@@ -107,18 +107,23 @@ void Form1::construireTypeEtPoints()
     Text_nombre_secondes = new TextBox(Frame1, "Text_nombre_secondes");
     Text_nombre_secondes->Move(1140, 600, 405, 285);
     for (TextBox *t : {Text_nombre_questions, Text_nombre_secondes}) {
+        // Three digits fill the narrow boxes that stand in the gaps of their captions.
+        police(t, 8.25);
+        t->setAlignment(Qt::AlignCenter);
         t->setMaxLength(3);
         t->setText(QStringLiteral("999"));
         t->raise();
     }
+    // The minutes stand in the gap of "secondes (", on the same line.
     Label3 = new Label(Frame1, "Label3", QStringLiteral("secondes (          minutes)"));
     Label3->Move(1620, 600, 2715, 375);
     Label3->setWordWrap(false);
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label_minutes = new Label(Frame1, "Label_minutes", QStringLiteral("00,11"));
     Label_minutes->Move(2640, 600, 465, 285);
     Label_minutes->setBackColor(kSystemWindowColour);
     Label_minutes->setForeColor(kSystemWindowText);
-    Label_minutes->setAlignment(Qt::AlignCenter);
+    Label_minutes->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label_minutes->setWordWrap(false);
 
     Frame9 = blanc(new Frame(this, "Frame9", QStringLiteral("Nombre de points à chaque réponse")));
@@ -181,10 +186,11 @@ void Form1::construireThemes()
 {
     Frame4 = blanc(new Frame(this, "Frame4", QStringLiteral("Choix des thèmes")));
     Frame4->Move(540, 240, 4725, 8175);
+    // The levels start under the clef frames' titles, and the frames grow to hold them.
     Frame6 = blanc(new Frame(Frame4, "Frame6", QStringLiteral("Clé de sol")));
-    Frame6->Move(180, 1560, 2115, 1935);
+    Frame6->Move(180, 1560, 2115, 1995);
     Frame7 = blanc(new Frame(Frame4, "Frame7", QStringLiteral("Clé de fa")));
-    Frame7->Move(2400, 1560, 2175, 1935);
+    Frame7->Move(2400, 1560, 2175, 1995);
 
     const std::array<int, 5> colonne = {0, 1, 2, 3, 18};
     for (int i = 0; i < kPacks; ++i) {
@@ -199,7 +205,7 @@ void Form1::construireThemes()
             box->Move(180, 300 + 240 * rang, i == 0 ? 4155 : 4065, 255);
         } else {
             const int niveau = (i - 4) % 7;
-            box->Move(120, 180 + 240 * niveau, niveau < 2 ? 1125 : 1185, 255);
+            box->Move(120, 270 + 240 * niveau, niveau < 2 ? 1125 : 1185, 255);
         }
         Check_themes[i] = box;
     }

@@ -101,8 +101,6 @@ private:
     void remplirEmplacements();
     void verifierEcoutes();
     void effacerScores(const QString &fichier);
-    // Writes one settings file; false, after saying so, when it could not be written.
-    bool enregistrer(const QString &fichier, const platform::WriteResult &resultat);
 
     std::array<platform::CommandButton *, datafiles::kNombreEmplacements> m_ouvrir;
     std::array<platform::Label *, datafiles::kNombreEmplacements> m_chemins;

@@ -94,8 +94,8 @@ void Form1::remplirEmplacements()
         CheckBox *box = Check_fichier_texte(slot);
         Label_chemin_fichier_texte(slot)->setCaption(items.size() > 0 ? items[0].asText()
                                                                       : QString());
-        box->setText(items.size() > 1 ? items[1].asText() : QString());
-        if (box->text().isEmpty()) {
+        box->setCaption(items.size() > 1 ? items[1].asText() : QString());
+        if (box->Caption().isEmpty()) {
             box->setValue(0);
             box->setEnabled(false);
         } else {

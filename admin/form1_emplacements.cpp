@@ -4,8 +4,8 @@
 #include "admin/regles.h"
 #include "platform/messagebox.h"
 #include "platform/programfolder.h"
+#include "platform/wholefile.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 using namespace platform;
@@ -16,7 +16,7 @@ void Form1::Check_fichier_texte_Click(int slot)
     if (box->Value() == 1)
         return;
     box->setEnabled(false);
-    box->setText(QString());
+    box->setCaption(QString());
     Label_chemin_fichier_texte(slot)->setCaption(QString());
 }
 
@@ -27,18 +27,18 @@ void Form1::Command_ouvrir_texte_Click(int slot)
         return;
     setCaption(QFileInfo(*chemin).fileName());
     // A path that a slot file cannot hold is refused like a file that cannot be read.
-    QFile essai(*chemin);
-    if (datafiles::textItemProblem(*chemin) || !essai.open(QIODevice::ReadOnly)) {
+    if (datafiles::textItemProblem(*chemin) || !isReadableFile(*chemin)) {
         MsgBox(QStringLiteral("Impossible d'ouvrir le fichier: ") + *chemin, vbOKOnly,
                QStringLiteral("Tempelgestion"));
         return;
     }
     Label_chemin_fichier_texte(slot)->setCaption(*chemin);
     CheckBox *box = Check_fichier_texte(slot);
-    box->setText(admin::titreFichier(*chemin));
+    box->setCaption(admin::titreFichier(*chemin));
     box->setValue(1);
     box->setEnabled(true);
     // Written at once; a failure shows at the save, which writes the slot again.
     const QString fichier = programPath(datafiles::fichierEmplacement(slot));
-    (void)datafiles::ecrireEmplacement(fichier, *chemin, box->text());
+    (void)datafiles::ecrireEnregistrement(
+        fichier, datafiles::enregistrementEmplacement(*chemin, box->Caption()));
 }

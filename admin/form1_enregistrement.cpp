@@ -1,5 +1,5 @@
 // "Retour": the two counts checked, then the ten settings files written from the controls in
-// their fixed order, then the tool ends.
+// their fixed order, then the tool ends. A failure says why and keeps the window open.
 #include "admin/form1.h"
 
 #include "admin/regles.h"
@@ -53,28 +53,34 @@ void Form1::Image_quitter_Click()
     for (std::size_t i = 0; i < themes.size(); ++i)
         themes[i] = ouiNon(Check_themes[i]);
 
-    const QString reglages = programPath(datafiles::kFichierReglages);
-    const QString choix = programPath(datafiles::kFichierThemes);
-    const QString ordre = programPath(datafiles::kFichierOrdre);
-    if (!enregistrer(reglages, datafiles::ecrireReglages(reglages, r)) ||
-        !enregistrer(choix, datafiles::ecrireThemes(choix, themes)) ||
-        !enregistrer(ordre, datafiles::ecrireOrdreOutil(ordre, Option_aleatoire->Value() ? 0 : 1)))
-        return;
-    for (int slot = 1; slot <= datafiles::kNombreEmplacements; ++slot) {
-        const QString fichier = programPath(datafiles::fichierEmplacement(slot));
-        if (!enregistrer(fichier, datafiles::ecrireEmplacement(
-                                      fichier, Label_chemin_fichier_texte(slot)->Caption(),
-                                      Check_fichier_texte(slot)->text())))
+    // All ten records are built and checked before any file is written: a refused one
+    // leaves every file as it was. Writing a refused record writes nothing and says why.
+    std::vector<std::pair<QString, datafiles::RecordWriter>> fichiers = {
+        {datafiles::kFichierReglages, datafiles::enregistrementReglages(r)},
+        {datafiles::kFichierThemes, datafiles::enregistrementThemes(themes)},
+        {datafiles::kFichierOrdre,
+         datafiles::enregistrementOrdre(Option_aleatoire->Value() ? 0 : 1)}};
+    for (int slot = 1; slot <= datafiles::kNombreEmplacements; ++slot)
+        fichiers.emplace_back(
+            datafiles::fichierEmplacement(slot),
+            datafiles::enregistrementEmplacement(Label_chemin_fichier_texte(slot)->Caption(),
+                                                 Check_fichier_texte(slot)->Caption()));
+    const auto echec = [](const WriteResult &resultat) {
+        MsgBox(resultat.error, vbExclamation, QStringLiteral("Erreur"));
+    };
+    for (const auto &[fichier, enregistrement] : fichiers) {
+        if (!enregistrement.ok()) {
+            echec(datafiles::ecrireEnregistrement(programPath(fichier), enregistrement));
             return;
+        }
+    }
+    for (const auto &[fichier, enregistrement] : fichiers) {
+        const WriteResult resultat =
+            datafiles::ecrireEnregistrement(programPath(fichier), enregistrement);
+        if (!resultat) {
+            echec(resultat);
+            return;
+        }
     }
     close();
-}
-
-bool Form1::enregistrer(const QString &fichier, const WriteResult &resultat)
-{
-    if (resultat)
-        return true;
-    MsgBox(QStringLiteral("Impossible d'enregistrer le fichier : ") + fichier, vbExclamation,
-           QStringLiteral("Erreur"));
-    return false;
 }

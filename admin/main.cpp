@@ -11,6 +11,7 @@ int main(int argc, char *argv[])
 {
     if (!platform::checkDisplay("Tempelgestion"))
         return 1;
+    platform::preferFrenchLocale();
     QApplication app(argc, argv);
     platform::installFrenchTranslations(app);
     QApplication::setApplicationName(QStringLiteral("Tempelgestion"));

@@ -1,14 +1,11 @@
 #include "datafiles/settingsfiles.h"
 
+#include <QFileInfo>
+
+#include <cmath>
+
 namespace datafiles {
 namespace {
-platform::WriteResult writeRecord(const QString &path, const RecordWriter &record)
-{
-    if (!record.ok())
-        return platform::WriteResult::failure(record.error());
-    return platform::writeWholeFile(path, record.line());
-}
-
 // A number as the game prints it: a blank (or the minus sign) before, a blank after.
 QByteArray printed(long long value)
 {
@@ -32,7 +29,18 @@ std::vector<Item> lireEnregistrement(const QString &path, int count)
     return readItems(*data, count);
 }
 
-platform::WriteResult ecrireReglages(const QString &path, const Reglages &r)
+long long lireOrdre(const QString &path)
+{
+    const auto items = lireEnregistrement(path, 1);
+    const auto valeur = items.empty() ? std::nullopt : items[0].numericValue();
+    // Beyond 2^53 a double no longer holds every whole number.
+    constexpr double kPlusGrandEntier = 9007199254740992.0;
+    if (!valeur || *valeur != std::floor(*valeur) || std::abs(*valeur) > kPlusGrandEntier)
+        return 0;
+    return static_cast<long long>(*valeur);
+}
+
+RecordWriter enregistrementReglages(const Reglages &r)
 {
     RecordWriter record;
     record.text(r.type_de_jeu)
@@ -50,36 +58,46 @@ platform::WriteResult ecrireReglages(const QString &path, const Reglages &r)
             record.text(points);
     }
     record.text(r.synthese_vocale);
-    return writeRecord(path, record);
+    return record;
 }
 
-platform::WriteResult ecrireThemes(const QString &path,
-                                   const std::array<QString, kNombreThemes> &switches)
+RecordWriter enregistrementThemes(const std::array<QString, kNombreThemes> &switches)
 {
     RecordWriter record;
     for (const QString &s : switches)
         record.text(s);
-    return writeRecord(path, record);
+    return record;
 }
 
-platform::WriteResult ecrireOrdreOutil(const QString &path, long long ordre)
+RecordWriter enregistrementOrdre(long long ordre)
 {
     RecordWriter record;
     record.number(ordre).number(1);
-    return writeRecord(path, record);
+    return record;
+}
+
+RecordWriter enregistrementEmplacement(const QString &chemin, const QString &titre)
+{
+    RecordWriter record;
+    record.text(chemin).text(titre);
+    return record;
+}
+
+platform::WriteResult ecrireEnregistrement(const QString &path, const RecordWriter &record)
+{
+    if (!record.ok()) {
+        QString pourquoi = record.error();
+        pourquoi[0] = pourquoi[0].toLower();
+        return platform::WriteResult::failure(QStringLiteral("Impossible d'enregistrer le fichier "
+                                                             "%1 : %2")
+                                                  .arg(QFileInfo(path).fileName(), pourquoi));
+    }
+    return platform::writeWholeFile(path, record.line());
 }
 
 platform::WriteResult ecrireOrdreJeu(const QString &path, long long ordre)
 {
     return platform::writeWholeFile(path, printed(ordre) + printed(1) + "\r\n");
-}
-
-platform::WriteResult ecrireEmplacement(const QString &path, const QString &chemin,
-                                        const QString &titre)
-{
-    RecordWriter record;
-    record.text(chemin).text(titre);
-    return writeRecord(path, record);
 }
 
 } // namespace datafiles

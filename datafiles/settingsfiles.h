@@ -51,15 +51,25 @@ struct Reglages {
 // one fewer than asked: readers apply what they got and keep their values for the rest.
 std::vector<Item> lireEnregistrement(const QString &path, int count);
 
-platform::WriteResult ecrireReglages(const QString &path, const Reglages &reglages);
+// The order flag that random.tpq starts with (0 random, 1 in order), the tool's "1,1" and the
+// game's " 1  1 " alike, as the item reader takes it; 0 when the file is missing or its first
+// item is no whole number.
+long long lireOrdre(const QString &path);
+
+// The records of the files, built apart from their writing so that a save can check them all
+// before it writes any. A refused record says why (RecordWriter::error).
+RecordWriter enregistrementReglages(const Reglages &reglages);
 // Each switch as written ("oui" or "non").
-platform::WriteResult ecrireThemes(const QString &path,
-                                   const std::array<QString, kNombreThemes> &switches);
-// The administration tool's layout: "0,1" or "1,1".
-platform::WriteResult ecrireOrdreOutil(const QString &path, long long ordre);
-// The game's layout: each number printed between blanks, " 0  1 ".
+RecordWriter enregistrementThemes(const std::array<QString, kNombreThemes> &switches);
+// The administration tool's layout of random.tpq: "0,1" or "1,1".
+RecordWriter enregistrementOrdre(long long ordre);
+RecordWriter enregistrementEmplacement(const QString &chemin, const QString &titre);
+
+// Writes a record to its file whole; a refused record writes nothing. The failure names the
+// file and says why, in French.
+platform::WriteResult ecrireEnregistrement(const QString &path, const RecordWriter &record);
+
+// The game's layout of random.tpq: each number printed between blanks, " 0  1 ".
 platform::WriteResult ecrireOrdreJeu(const QString &path, long long ordre);
-platform::WriteResult ecrireEmplacement(const QString &path, const QString &chemin,
-                                        const QString &titre);
 
 } // namespace datafiles

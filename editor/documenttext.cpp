@@ -11,10 +11,11 @@ TexteLu texteDuFichier(const QByteArray &octets)
 {
     QString texte = platform::decode1252(octets);
     const bool crlf = texte.contains(QLatin1String("\r\n"));
-    if (!crlf && texte.contains(u'\n'))
-        return {texte, FinDeLigne::LF};
+    const FinDeLigne fin = !crlf && texte.contains(u'\n') ? FinDeLigne::LF : FinDeLigne::CRLF;
     texte.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return {texte, FinDeLigne::CRLF};
+    // The window would take a lone CR for a line end of its own.
+    texte.replace(u'\r', kCRSeul);
+    return {texte, fin};
 }
 
 OctetsAEcrire octetsDuTexte(const QString &texte, FinDeLigne finDeLigne)
@@ -22,6 +23,7 @@ OctetsAEcrire octetsDuTexte(const QString &texte, FinDeLigne finDeLigne)
     QString fichier = texte;
     if (finDeLigne == FinDeLigne::CRLF)
         fichier.replace(u'\n', QLatin1String("\r\n"));
+    fichier.replace(kCRSeul, u'\r');
     if (auto octets = platform::encode1252(fichier))
         return {*octets, {}};
     return {{},

@@ -1,5 +1,5 @@
 // A document's text as the window holds it ('\n' between lines) and as its file holds it:
-// Windows-1252 bytes, byte for byte, with the file's own line ends.
+// Windows-1252 bytes, byte for byte, with the file's own line ends and lone CRs.
 #pragma once
 
 #include <QByteArray>
@@ -14,7 +14,11 @@ struct TexteLu {
     FinDeLigne finDeLigne = FinDeLigne::CRLF;
 };
 
-// A file that uses bare LF throughout is written back with LF; any other with CR LF.
+// A CR that ends no line (not followed by LF) stays in the text as this visible sign.
+inline constexpr QChar kCRSeul = u'\u240D';
+
+// A file that uses bare LF throughout is written back with LF; any other with CR LF, so that
+// a file mixing both comes back with CR LF throughout. A lone CR comes back as it was.
 [[nodiscard]] TexteLu texteDuFichier(const QByteArray &octets);
 
 struct OctetsAEcrire {

@@ -2,6 +2,7 @@
 
 #include "editor/questionline.h"
 #include "platform/messagebox.h"
+#include "platform/picturefile.h"
 #include "platform/programfolder.h"
 
 #include <QDir>
@@ -33,6 +34,12 @@ platform::TextBox *boiteItem(QWidget *parent, const QString &name, const TwipsRe
     boite->setValidator(new QRegularExpressionValidator(permis, boite));
     placer(boite, place);
     return boite;
+}
+
+// A control whose caption does not fit its design width grows to the right.
+void elargir(QWidget *w)
+{
+    w->resize(std::max(w->width(), w->sizeHint().width()), w->height());
 }
 
 platform::Label *etiquette(QWidget *parent, const QString &name, const QString &caption,
@@ -79,8 +86,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     setTabOrder(Command_ajouter_questions, RichTextBox1);
 
     creerPage1();
-    creerPage2();
-    creerPage3();
+    creerPagesMedia();
 
     connect(Command_ajouter_questions, &platform::CommandButton::Click, this,
             &Form1::Command_ajouter_questions_Click);
@@ -104,6 +110,7 @@ void Form1::creerPage1()
         Option[i] = new platform::OptionButton(Frame_question1,
                                                QStringLiteral("Option%1").arg(i + 1), caption);
         placer(Option[i], {kOptionLefts[i], kOptionTop, kOptionWidth, kOptionHeight});
+        elargir(Option[i]);
     }
     Label6 =
         etiquette(Frame_question1, QStringLiteral("Label6"), QStringLiteral("Réponse correcte"),
@@ -126,66 +133,112 @@ void Form1::creerPage1()
     Frame_question1->hide();
 }
 
-void Form1::creerPage2()
+// The picture page and the sound page hold the same controls in other places, with their own
+// handlers. A legend is as wide as its caption on one line; its path box starts after it.
+struct Form1::ModelePageMedia {
+    const char *cadre, *titre;
+    const char *dossiers;
+    TwipsRect placeDossiers;
+    const char *fichiers, *motif;
+    TwipsRect placeFichiers;
+    const char *legende, *texteLegende;
+    const char *chemin;
+    TwipsRect placeChemin;
+    std::array<const char *, 3> boutons;
+    void (Form1::*changementDossier)();
+    void (Form1::*clicFichier)();
+    void (Form1::*annulation)();
+    void (Form1::*suivant)(); // none: the next page
+};
+
+void Form1::creerPageMedia(int page, const ModelePageMedia &m, const PageMedia &p)
 {
-    Frame_question2 =
-        cadre(this, QStringLiteral("Frame_question2"), QStringLiteral("Ajouter une image"));
-    Dir_image = new DirListBox(Frame_question2, QStringLiteral("Dir_image"));
-    placer(Dir_image, kDirImage);
-    File_image = new FileListBox(Frame_question2, QStringLiteral("File_image"),
-                                 QStringLiteral("*.jpg;*.bmp"));
-    placer(File_image, kFileImage);
+    p.cadre = cadre(this, QString::fromLatin1(m.cadre), QString::fromUtf8(m.titre));
+    p.dossiers = new DirListBox(p.cadre, QString::fromLatin1(m.dossiers));
+    placer(p.dossiers, m.placeDossiers);
+    p.fichiers =
+        new FileListBox(p.cadre, QString::fromLatin1(m.fichiers), QString::fromLatin1(m.motif));
+    placer(p.fichiers, m.placeFichiers);
+    p.legende = new platform::Label(p.cadre, QString::fromLatin1(m.legende),
+                                    QString::fromUtf8(m.texteLegende));
+    p.legende->setWordWrap(false);
+    p.chemin = boiteItem(p.cadre, QString::fromLatin1(m.chemin), m.placeChemin);
+    constexpr int kEcart = 120;
+    placer(p.legende, {kQuestion.left, m.placeChemin.top,
+                       m.placeChemin.left - kEcart - kQuestion.left, m.placeChemin.height});
+    elargir(p.legende);
+    const int gauche =
+        std::max(p.chemin->x(), p.legende->geometry().right() + platform::twipsToPixels(kEcart));
+    p.chemin->setGeometry(gauche, p.chemin->y(), p.chemin->geometry().right() + 1 - gauche,
+                          p.chemin->height());
+    const auto b = boutons(p.cadre,
+                           {QString::fromLatin1(m.boutons[0]), QString::fromLatin1(m.boutons[1]),
+                            QString::fromLatin1(m.boutons[2])},
+                           {"Retour", "Annuler", "Suivant"}, kBoutonTopPages23);
+    p.retour = b[0];
+    p.annuler = b[1];
+    p.suivant = b[2];
+    connect(p.dossiers, &DirListBox::Change, this, m.changementDossier);
+    connect(p.fichiers, &platform::ListBox::Click, this, m.clicFichier);
+    connect(p.retour, &platform::CommandButton::Click, this,
+            [this, page] { afficherPage(page - 1); });
+    connect(p.annuler, &platform::CommandButton::Click, this, m.annulation);
+    if (m.suivant)
+        connect(p.suivant, &platform::CommandButton::Click, this, m.suivant);
+    else
+        connect(p.suivant, &platform::CommandButton::Click, this,
+                [this, page] { afficherPage(page + 1); });
+    p.cadre->hide();
+}
+
+void Form1::creerPagesMedia()
+{
+    static constexpr ModelePageMedia kImage{
+        "Frame_question2",
+        "Ajouter une image",
+        "Dir_image",
+        kDirImage,
+        "File_image",
+        "*.jpg;*.bmp",
+        kFileImage,
+        "Label7",
+        "Chemin de l'image",
+        "Chemin_Image",
+        kCheminImage,
+        {"Command_retour2", "Command_annuler1", "Command_suivant2"},
+        &Form1::Dir_image_Change,
+        &Form1::File_image_Click,
+        &Form1::Command_annuler1_Click,
+        nullptr};
+    static constexpr ModelePageMedia kSon{
+        "Frame_question3",
+        "Ajouter une musique ou un son",
+        "Dir_musique",
+        kDirMusique,
+        "File_musique",
+        "*.mid;*.mp3;*.wav",
+        kFileMusique,
+        "Label8",
+        "Chemin de la musique ou du son",
+        "Chemin_musique",
+        kCheminMusique,
+        {"Command_retour3", "Command_annuler2", "Command_suivant3"},
+        &Form1::Dir_musique_Change,
+        &Form1::File_musique_Click,
+        &Form1::Command_annuler2_Click,
+        &Form1::Command_suivant3_Click};
+
+    creerPageMedia(2, kImage,
+                   {Frame_question2, Dir_image, File_image, Label7, Chemin_Image, Command_retour2,
+                    Command_annuler1, Command_suivant2});
     Picture_question =
         new platform::PictureBox(Frame_question2, QStringLiteral("Picture_question"));
     Picture_question->setAlignment(Qt::AlignCenter);
     Picture_question->setFrameShape(QFrame::Box);
     placer(Picture_question, kPictureQuestion);
-    Label7 = new platform::Label(Frame_question2, QStringLiteral("Label7"),
-                                 QStringLiteral("Chemin de l'image"));
-    placer(Label7, {240, kCheminImage.top, 2100, kCheminImage.height});
-    Chemin_Image = boiteItem(Frame_question2, QStringLiteral("Chemin_Image"), kCheminImage);
-    const auto b =
-        boutons(Frame_question2, {"Command_retour2", "Command_annuler1", "Command_suivant2"},
-                {"Retour", "Annuler", "Suivant"}, kBoutonTopPages23);
-    Command_retour2 = b[0];
-    Command_annuler1 = b[1];
-    Command_suivant2 = b[2];
-    connect(Dir_image, &DirListBox::Change, this, &Form1::Dir_image_Change);
-    connect(File_image, &platform::ListBox::Click, this, &Form1::File_image_Click);
-    connect(Command_retour2, &platform::CommandButton::Click, this, [this] { afficherPage(1); });
-    connect(Command_annuler1, &platform::CommandButton::Click, this,
-            &Form1::Command_annuler1_Click);
-    connect(Command_suivant2, &platform::CommandButton::Click, this, [this] { afficherPage(3); });
-    Frame_question2->hide();
-}
-
-void Form1::creerPage3()
-{
-    Frame_question3 = cadre(this, QStringLiteral("Frame_question3"),
-                            QStringLiteral("Ajouter une musique ou un son"));
-    Dir_musique = new DirListBox(Frame_question3, QStringLiteral("Dir_musique"));
-    placer(Dir_musique, kDirMusique);
-    File_musique = new FileListBox(Frame_question3, QStringLiteral("File_musique"),
-                                   QStringLiteral("*.mid;*.mp3;*.wav"));
-    placer(File_musique, kFileMusique);
-    Label8 = new platform::Label(Frame_question3, QStringLiteral("Label8"),
-                                 QStringLiteral("Chemin de la musique ou du son"));
-    placer(Label8, {240, kCheminMusique.top, 2850, kCheminMusique.height});
-    Chemin_musique = boiteItem(Frame_question3, QStringLiteral("Chemin_musique"), kCheminMusique);
-    const auto b =
-        boutons(Frame_question3, {"Command_retour3", "Command_annuler2", "Command_suivant3"},
-                {"Retour", "Annuler", "Suivant"}, kBoutonTopPages23);
-    Command_retour3 = b[0];
-    Command_annuler2 = b[1];
-    Command_suivant3 = b[2];
-    connect(Dir_musique, &DirListBox::Change, this, &Form1::Dir_musique_Change);
-    connect(File_musique, &platform::ListBox::Click, this, &Form1::File_musique_Click);
-    connect(Command_retour3, &platform::CommandButton::Click, this, [this] { afficherPage(2); });
-    connect(Command_annuler2, &platform::CommandButton::Click, this,
-            &Form1::Command_annuler2_Click);
-    connect(Command_suivant3, &platform::CommandButton::Click, this,
-            &Form1::Command_suivant3_Click);
-    Frame_question3->hide();
+    creerPageMedia(3, kSon,
+                   {Frame_question3, Dir_musique, File_musique, Label8, Chemin_musique,
+                    Command_retour3, Command_annuler2, Command_suivant3});
 }
 
 QString Form1::dossierImages()
@@ -240,7 +293,10 @@ QString Form1::texte() const
 
 void Form1::setTexte(const QString &texte)
 {
+    // The editor takes a text set whole for a saved one.
+    const bool modifie = this->modifie() || texte != this->texte();
     RichTextBox1->setPlainText(texte);
+    setModifie(modifie);
 }
 
 int Form1::page() const
@@ -355,7 +411,8 @@ void Form1::File_image_Click()
 {
     const QString chemin = cheminChoisi(dossierImages(), *Dir_image, *File_image);
     Chemin_Image->setText(chemin);
-    const QPixmap image(QDir(dossierImages()).filePath(chemin));
+    const QPixmap image =
+        QPixmap::fromImage(platform::readPicture(QDir(dossierImages()).filePath(chemin)));
     Picture_question->setPicture(image.isNull() || chemin.isEmpty()
                                      ? QPixmap()
                                      : image.scaled(Picture_question->size(), Qt::KeepAspectRatio,

@@ -26,8 +26,13 @@ public:
 
     // The text, lines separated by '\n' whatever the file uses.
     QString texte() const;
-    // Replaces the whole text by plain text; formatting shown before is dropped.
+    // Replaces the whole text by plain text; formatting shown before is dropped. A text that
+    // differs from the one shown is a change.
     void setTexte(const QString &texte);
+    // Whether the text holds changes not saved: typed, composed, inserted or replaced since the
+    // file was opened or last saved.
+    bool modifie() const { return RichTextBox1->document()->isModified(); }
+    void setModifie(bool modifie) { RichTextBox1->document()->setModified(modifie); }
     FinDeLigne finDeLigne() const { return m_finDeLigne; }
     void setFinDeLigne(FinDeLigne fin) { m_finDeLigne = fin; }
 
@@ -81,9 +86,20 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The members that a page of the picture or the sound takes its controls into.
+    struct PageMedia {
+        QGroupBox *&cadre;
+        DirListBox *&dossiers;
+        FileListBox *&fichiers;
+        platform::Label *&legende;
+        platform::TextBox *&chemin;
+        platform::CommandButton *&retour, *&annuler, *&suivant;
+    };
+    struct ModelePageMedia;
     void creerPage1();
-    void creerPage2();
-    void creerPage3();
+    // Pages 2 (picture) and 3 (sound).
+    void creerPagesMedia();
+    void creerPageMedia(int page, const ModelePageMedia &modele, const PageMedia &controles);
     void afficherPage(int page);
     void viderQuestion();
     // The clicked file's path relative to `base`, or empty when it cannot go in a line.

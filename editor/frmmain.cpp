@@ -202,6 +202,7 @@ void frmMain::NouveauDocument()
     ++m_nombreDocuments;
     auto *document = new Form1;
     document->setCaption(QStringLiteral("Document %1").arg(m_nombreDocuments));
+    document->installEventFilter(this);
     QMdiSubWindow *fenetre = mdiArea->addSubWindow(document);
     fenetre->resize(fenetre->sizeHint());
     fenetre->show();
@@ -232,14 +233,35 @@ void frmMain::mnuFileExit_Click()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    if (!fermerDocuments()) {
+        event->ignore();
+        return;
+    }
     MDIForm_Unload();
     event->accept();
 }
 
+bool frmMain::fermerDocuments()
+{
+    const QList<QMdiSubWindow *> fenetres = mdiArea->subWindowList();
+    return std::all_of(fenetres.begin(), fenetres.end(),
+                       [](QMdiSubWindow *fenetre) { return fenetre->close(); });
+}
+
+bool frmMain::eventFilter(QObject *objet, QEvent *event)
+{
+    if (event->type() == QEvent::Close) {
+        auto *document = qobject_cast<Form1 *>(objet);
+        if (document && !peutAbandonner(*document)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(objet, event);
+}
+
 void frmMain::MDIForm_Unload()
 {
-    // Unsaved text is lost without a question, as closing a single window also does.
-    mdiArea->closeAllSubWindows();
     if (isMinimized())
         return;
     const QRect g = frameGeometry();

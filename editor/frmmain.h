@@ -75,6 +75,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // A document window about to close asks about its changes.
+    bool eventFilter(QObject *objet, QEvent *event) override;
 
 private:
     void creerMenus();
@@ -94,7 +96,14 @@ private:
     };
     std::optional<Choisi> choisirFichier();
     // Writes the document whole to `chemin`; an "Erreur" message and false when it fails.
-    bool enregistrerDans(const Form1 &document, const QString &chemin);
+    bool enregistrerDans(Form1 &document, const QString &chemin);
+    // "Enregistrer" on `document`; false when it was cancelled or failed.
+    bool enregistrer(Form1 &document);
+    // Before a document's text is dropped: a document holding changes asks whether to save
+    // them. False when the user cancels, or the save he asked for did not happen.
+    bool peutAbandonner(Form1 &document);
+    // Closes every document window, each asking about its changes; false when one stays.
+    bool fermerDocuments();
     void basculerStyle(const QString &key);
 
     std::unique_ptr<Dialogues> m_dialogues;

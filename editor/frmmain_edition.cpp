@@ -97,7 +97,7 @@ void frmMain::effacer_Click()
 void frmMain::effacertout_Click()
 {
     if (Form1 *document = documentActif())
-        document->RichTextBox1->clear();
+        document->setTexte({});
 }
 
 void frmMain::selectionnertout_Click()

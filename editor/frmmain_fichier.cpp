@@ -5,7 +5,13 @@
 #include "platform/wholefile.h"
 
 #include <QFileInfo>
+#include <QMdiSubWindow>
 #include <QPrinter>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+
+#include <memory>
 
 namespace editor {
 
@@ -27,31 +33,75 @@ void erreur(const QString &texte)
     platform::MsgBox(texte, platform::vbCritical, QStringLiteral("Erreur"));
 }
 
+// Far beyond any question file: a larger file is refused before it is read.
+constexpr qint64 kPlusGrandFichier = 64 * 1024 * 1024;
+
+// A size as people read it: "70 Mo", "812 octets".
+QString taille(qint64 octets)
+{
+    constexpr qint64 kMo = 1024 * 1024;
+    if (octets < kMo)
+        return QStringLiteral("%1 octets").arg(octets);
+    return QStringLiteral("%1 Mo").arg(octets / kMo);
+}
+
 } // namespace
 
 std::optional<TexteLu> frmMain::lireFichier(const QString &chemin)
 {
-    const auto octets = platform::readWholeFile(chemin);
-    if (!octets) {
-        erreur(QStringLiteral("Impossible de lire le fichier %1.").arg(chemin));
+    const platform::FileRead lu = platform::readWholeFile(chemin, kPlusGrandFichier);
+    switch (lu.status) {
+    case platform::FileRead::Ok: return texteDuFichier(lu.bytes);
+    case platform::FileRead::TooLarge:
+        erreur(QStringLiteral("Le fichier %1 est trop grand pour être ouvert : il fait %2, et un "
+                              "fichier de questions ne dépasse pas %3.")
+                   .arg(chemin, taille(lu.size), taille(kPlusGrandFichier)));
         return std::nullopt;
+    case platform::FileRead::Missing:
+    case platform::FileRead::Unreadable: break;
     }
-    return texteDuFichier(*octets);
+    erreur(QStringLiteral("Impossible de lire le fichier %1.").arg(chemin));
+    return std::nullopt;
 }
 
-bool frmMain::enregistrerDans(const Form1 &document, const QString &chemin)
+bool frmMain::enregistrerDans(Form1 &document, const QString &chemin)
 {
     const OctetsAEcrire aEcrire = octetsDuTexte(document.texte(), document.finDeLigne());
     if (!aEcrire.ok()) {
         erreur(QStringLiteral("Impossible d'enregistrer %1.\n%2").arg(chemin, aEcrire.erreur));
         return false;
     }
+    // The write's own message names the file and says why.
     const platform::WriteResult resultat = platform::writeWholeFile(chemin, aEcrire.octets);
     if (!resultat) {
-        erreur(QStringLiteral("Impossible d'enregistrer %1.\n%2").arg(chemin, resultat.error));
+        erreur(resultat.error);
         return false;
     }
+    document.setModifie(false);
     return true;
+}
+
+bool frmMain::enregistrer(Form1 &document)
+{
+    if (!document.Caption().startsWith(QLatin1String("Document")))
+        return enregistrerDans(document, document.Caption());
+    const QString nom =
+        m_dialogues->enregistrer(this, QStringLiteral("Enregistrer"), kFiltreEnregistrer);
+    return !nom.isEmpty() && enregistrerDans(document, nomAvecExtension(nom));
+}
+
+bool frmMain::peutAbandonner(Form1 &document)
+{
+    if (!document.modifie())
+        return true;
+    if (auto *fenetre = qobject_cast<QMdiSubWindow *>(document.parentWidget()))
+        mdiArea->setActiveSubWindow(fenetre);
+    const int reponse = platform::MsgBox(
+        QStringLiteral("Enregistrer les modifications de %1 ?").arg(document.Caption()),
+        platform::vbYesNoCancel | platform::vbExclamation, kTitreApplication);
+    if (reponse == platform::vbYes)
+        return enregistrer(document);
+    return reponse == platform::vbNo;
 }
 
 std::optional<frmMain::Choisi> frmMain::choisirFichier()
@@ -71,9 +121,10 @@ std::optional<frmMain::Choisi> frmMain::choisirFichier()
 void frmMain::mnuFileOpen_Click()
 {
     const auto choisi = choisirFichier();
-    if (!choisi)
+    if (!choisi || !peutAbandonner(*choisi->document))
         return;
     choisi->document->setTexte(choisi->lu.texte);
+    choisi->document->setModifie(false);
     choisi->document->setFinDeLigne(choisi->lu.finDeLigne);
     choisi->document->setCaption(choisi->chemin);
 }
@@ -89,18 +140,8 @@ void frmMain::Inserer_Click()
 
 void frmMain::mnuFileSave_Click()
 {
-    Form1 *document = documentActif();
-    if (!document)
-        return;
-    if (document->Caption().startsWith(QLatin1String("Document"))) {
-        const QString nom =
-            m_dialogues->enregistrer(this, QStringLiteral("Enregistrer"), kFiltreEnregistrer);
-        if (nom.isEmpty())
-            return;
-        enregistrerDans(*document, nomAvecExtension(nom));
-        return;
-    }
-    enregistrerDans(*document, document->Caption());
+    if (Form1 *document = documentActif())
+        enregistrer(*document);
 }
 
 void frmMain::mnuFileSaveAs_Click()
@@ -132,8 +173,24 @@ void frmMain::mnuFilePrint_Click()
 
 void frmMain::imprimer(const Form1 &document, QPrinter &printer)
 {
-    // The editor prints its selection alone when the printer's range is the selection.
-    document.RichTextBox1->print(&printer);
+    // The window does not wrap its lines, but paper must: a copy of the text, or of the
+    // selection when the printer's range is the selection, wraps at the page's width.
+    const QTextDocument *texte = document.RichTextBox1->document();
+    const QTextCursor curseur = document.RichTextBox1->textCursor();
+    std::unique_ptr<QTextDocument> copie;
+    if (printer.printRange() == QPrinter::Selection) {
+        if (!curseur.hasSelection())
+            return;
+        copie = std::make_unique<QTextDocument>();
+        copie->setDefaultFont(texte->defaultFont());
+        QTextCursor(copie.get()).insertFragment(curseur.selection());
+    } else {
+        copie.reset(texte->clone());
+    }
+    QTextOption option = copie->defaultTextOption();
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    copie->setDefaultTextOption(option);
+    copie->print(&printer);
 }
 
 } // namespace editor

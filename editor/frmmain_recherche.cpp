@@ -47,8 +47,11 @@ void frmMain::Trouve_Le()
                          platform::vbOKOnly, QString());
         return;
     }
+    // The window scrolls to the caret: to the found text's start first, then to its end, so
+    // that the whole text comes into view.
     QTextCursor selection(editeur->document());
     selection.setPosition(*trouvee);
+    editeur->setTextCursor(selection);
     selection.setPosition(*trouvee + static_cast<int>(m_texteCherche.size()),
                           QTextCursor::KeepAnchor);
     editeur->setTextCursor(selection);

@@ -10,6 +10,7 @@ int main(int argc, char *argv[])
 {
     if (!platform::checkDisplay("Tempeljeu"))
         return 1;
+    platform::preferFrenchLocale();
     QApplication app(argc, argv);
     platform::installFrenchTranslations(app);
     QApplication::setApplicationName(QStringLiteral("Tempeljeu"));

@@ -8,6 +8,9 @@
 
 namespace itemcore {
 
+// What many text editors put before UTF-8 text: no part of the text.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 // The character a byte stands for. The five bytes that Windows leaves undefined stand for
 // the C1 controls of the same value, as Windows itself does, so any byte reads and writes back.
 char32_t characterOf(unsigned char byte);

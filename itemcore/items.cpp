@@ -1,5 +1,7 @@
 #include "itemcore/items.h"
 
+#include "itemcore/bytes1252.h"
+
 #include <charconv>
 
 namespace itemcore {
@@ -65,6 +67,12 @@ std::optional<double> numberValue(std::string_view text)
     if (error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return negative ? -value : value;
+}
+
+ItemReader::ItemReader(std::string_view data) : m_data(data)
+{
+    if (m_data.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark)
+        m_pos = kUtf8ByteOrderMark.size();
 }
 
 std::optional<RawItem> ItemReader::next()

@@ -21,10 +21,11 @@ struct RawItem {
 };
 
 // Takes items one by one from the start of `data`. A line end separates items as a comma
-// does, so a record may span several lines. `data` must outlive the reader.
+// does, so a record may span several lines. A leading UTF-8 byte-order mark, which many text
+// editors write, is no part of the first item. `data` must outlive the reader.
 class ItemReader {
 public:
-    explicit ItemReader(std::string_view data) : m_data(data) {}
+    explicit ItemReader(std::string_view data);
     // Nothing once the data holds no further item.
     std::optional<RawItem> next();
 

@@ -1,5 +1,8 @@
 #include "platform/animatedpicture.h"
 
+#include "platform/picturefile.h"
+
+#include <QBuffer>
 #include <QMovie>
 
 namespace platform {
@@ -69,7 +72,11 @@ void AnimatedPicture::ensureMovie()
 {
     if (m_movie || m_chemin.isEmpty())
         return;
-    m_movie = std::make_unique<QMovie>(m_chemin, QByteArray(), this);
+    // A file that cannot be read gives a movie of nothing, which shows nothing.
+    m_octets = std::make_unique<QBuffer>();
+    m_octets->setData(readPictureFile(m_chemin).value_or(QByteArray()));
+    m_octets->open(QIODevice::ReadOnly);
+    m_movie = std::make_unique<QMovie>(m_octets.get(), QByteArray(), this);
     m_movie->setCacheMode(QMovie::CacheAll);
     connect(m_movie.get(), &QMovie::frameChanged, this, &AnimatedPicture::showFrame);
     // An avatar plays for as long as its animation is on, whatever loop count its file asks.
@@ -82,6 +89,7 @@ void AnimatedPicture::ensureMovie()
 void AnimatedPicture::dropMovie()
 {
     m_movie.reset();
+    m_octets.reset();
 }
 
 void AnimatedPicture::showStill()

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class QBuffer;
 class QMovie;
 
 namespace platform {
@@ -41,6 +42,9 @@ private:
     QString m_chemin;
     bool m_animation = false;
     int m_reglageEntier = 0;
+    // The file's bytes, read through the bounded reader, for the movie to decode: declared
+    // before the movie, which reads them, so that they go after it.
+    std::unique_ptr<QBuffer> m_octets;
     // Made when first needed; also a child of the control, so that it can be found there.
     std::unique_ptr<QMovie> m_movie;
 };

@@ -2,9 +2,9 @@
 
 #include "platform/modules.h"
 #include "platform/sons_qt.h"
+#include "platform/wholefile.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 namespace platform {
 namespace {
@@ -60,8 +60,8 @@ bool startsLikeKnownSound(const QByteArray &head)
 
 bool holdsKnownSound(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && startsLikeKnownSound(file.read(12));
+    const auto head = readFileStart(path, 12);
+    return head && startsLikeKnownSound(*head);
 }
 
 AudioPlayer &audioPlayer()

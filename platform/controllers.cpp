@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <string>
 
 namespace platform {
 namespace {
@@ -15,6 +16,14 @@ namespace {
 bool sameGuid(const SDL_JoystickGUID &a, const SDL_JoystickGUID &b)
 {
     return std::memcmp(a.data, b.data, sizeof a.data) == 0;
+}
+
+// Where the system keeps an attached controller ("/dev/input/event5"); empty when it does not
+// say, as for virtual ones.
+std::string devicePath(int index)
+{
+    const char *path = SDL_JoystickPathForIndex(index);
+    return path ? std::string(path) : std::string();
 }
 
 // SDL2's joystick subsystem, without its video or its signal handlers; its events are read
@@ -108,10 +117,31 @@ public:
             return false;
         if (s.joystick)
             return true;
-        for (int i = 0; i < SDL_NumJoysticks(); ++i)
-            if (sameGuid(SDL_JoystickGetDeviceGUID(i), s.guid) && take(s, i))
-                return true;
+        // Identical controllers share one model identifier: one that a slot holds is that
+        // player's, never this one's.
+        for (int i = 0; i < SDL_NumJoysticks(); ++i) {
+            if (!isItsController(s, i) || held(SDL_JoystickGetDeviceInstanceID(i)))
+                continue;
+            const SDL_JoystickID lost = s.instance;
+            if (!take(s, i))
+                return false;
+            for (Slot &other : m_slots)
+                if (other.chosen && !other.joystick && other.instance == lost)
+                    take(other, i);
+            return true;
+        }
         return false;
+    }
+
+    int entryOf(int slot) const override
+    {
+        const Slot &s = at(slot);
+        if (!s.joystick)
+            return -1;
+        for (size_t e = 0; e < m_entries.size(); ++e)
+            if (m_entries[e].instance == s.instance)
+                return int(e);
+        return -1;
     }
 
     bool polling() const override { return m_timer.isActive(); }
@@ -124,19 +154,36 @@ private:
     struct Slot {
         bool chosen = false;
         SDL_Joystick *joystick = nullptr; // null while lost
-        SDL_JoystickID instance = -1;
+        SDL_JoystickID instance = -1;     // kept while lost: the controller it had
         SDL_JoystickGUID guid{};
+        std::string path;
         std::vector<bool> buttons;
     };
 
     Slot &at(int slot) { return m_slots.at(size_t(slot - 1)); }
     const Slot &at(int slot) const { return m_slots.at(size_t(slot - 1)); }
 
+    // Whether attached controller `index` may be the one that the slot lost: the same model,
+    // at the same place when the system names places.
+    static bool isItsController(const Slot &s, int index)
+    {
+        return sameGuid(SDL_JoystickGetDeviceGUID(index), s.guid) &&
+               (s.path.empty() || s.path == devicePath(index));
+    }
+
+    bool held(SDL_JoystickID instance) const
+    {
+        return std::any_of(m_slots.begin(), m_slots.end(), [instance](const Slot &o) {
+            return o.joystick && o.instance == instance;
+        });
+    }
+
     static bool take(Slot &s, int index)
     {
         s.joystick = SDL_JoystickOpen(index);
         if (!s.joystick)
             return false;
+        s.path = devicePath(index);
         s.instance = SDL_JoystickInstanceID(s.joystick);
         s.buttons.assign(size_t(std::max(0, SDL_JoystickNumButtons(s.joystick))), false);
         for (size_t b = 0; b < s.buttons.size(); ++b)
@@ -182,14 +229,16 @@ private:
                     }
                     break;
                 case SDL_JOYDEVICEADDED:
-                    report = !s.joystick &&
-                             sameGuid(SDL_JoystickGetDeviceGUID(event.jdevice.which), s.guid);
+                    report = !s.joystick && isItsController(s, event.jdevice.which);
                     break;
                 default: break;
                 }
                 if (report)
                     emit changed(slot);
             }
+            if (self &&
+                (event.type == SDL_JOYDEVICEADDED || event.type == SDL_JOYDEVICEREMOVED))
+                emit devicesChanged();
         }
         if (self)
             m_polling = false;
@@ -292,6 +341,15 @@ public:
         return true;
     }
 
+    int entryOf(int slot) const override
+    {
+        const Slot &s = at(slot);
+        if (s.pad < 0 || s.lost)
+            return -1;
+        const auto e = std::find(m_entries.begin(), m_entries.end(), s.pad);
+        return e == m_entries.end() ? -1 : int(e - m_entries.begin());
+    }
+
     bool polling() const override
     {
         return std::any_of(m_slots.begin(), m_slots.end(),
@@ -317,6 +375,15 @@ public:
             }
             emit changed(slot);
         }
+        if (self && plugChange)
+            padAdded();
+    }
+
+    // A controller plugged in or out: seen, as by the real service, only while polling.
+    void padAdded()
+    {
+        if (polling())
+            emit devicesChanged();
     }
 
 private:
@@ -336,6 +403,8 @@ private:
 int FakeControllerBoard::plug(const QString &name, int buttons)
 {
     m_pads.push_back({name, std::vector<bool>(size_t(buttons), false), true});
+    for (FakeControllers *s : std::vector(m_services))
+        s->padAdded();
     return int(m_pads.size()) - 1;
 }
 

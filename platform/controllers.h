@@ -32,8 +32,13 @@ public:
     virtual int buttonCount(int slot) const = 0;
     // The slot's buttons (true = down) as of the change last reported.
     virtual Read read(int slot, std::vector<bool> &buttons) const = 0;
-    // Takes a lost controller again once it is back; false while it is away.
+    // Takes a lost controller again once it is back: the same device (model and, where the
+    // system tells it, device path), never one that another slot holds; false while it is
+    // away. Slots that shared it have it back too.
     virtual bool reacquire(int slot) = 0;
+    // The entry of the latest list that the slot's controller is; -1 when it holds none or
+    // lost it.
+    virtual int entryOf(int slot) const = 0;
     // Whether the service polls, which it does only while some slot holds a controller.
     virtual bool polling() const = 0;
 
@@ -46,6 +51,9 @@ public:
 signals:
     // The slot's controller changed: a button went down or up, it was lost or is back.
     void changed(int slot);
+    // A controller was plugged in or unplugged, seen while the service polls: the list is
+    // worth asking again.
+    void devicesChanged();
 };
 
 // Polls every 5 ms: a press reaches the screen within one period.

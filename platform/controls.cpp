@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace platform {
@@ -8,6 +9,8 @@ namespace platform {
 Label::Label(QWidget *parent, const QString &name, const QString &caption)
     : Control<QLabel>(parent, name)
 {
+    // Captions come from files and players: "<p>" or "<img src=...>" are text, not markup.
+    setTextFormat(Qt::PlainText);
     setText(caption);
     setWordWrap(true);
 }
@@ -97,9 +100,8 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
 }
 
 CommandButton::CommandButton(QWidget *parent, const QString &name, const QString &caption)
-    : Control<QPushButton>(parent, name)
+    : CaptionedButton<QPushButton>(parent, name, caption)
 {
-    setText(caption);
     connect(this, &QPushButton::clicked, this, &CommandButton::Click);
 }
 
@@ -110,16 +112,14 @@ void CommandButton::setValue(bool pressed)
 }
 
 CheckBox::CheckBox(QWidget *parent, const QString &name, const QString &caption)
-    : Control<QCheckBox>(parent, name)
+    : CaptionedButton<QCheckBox>(parent, name, caption)
 {
-    setText(caption);
     connect(this, &QCheckBox::toggled, this, &CheckBox::Click);
 }
 
 OptionButton::OptionButton(QWidget *parent, const QString &name, const QString &caption)
-    : Control<QRadioButton>(parent, name)
+    : CaptionedButton<QRadioButton>(parent, name, caption)
 {
-    setText(caption);
     connect(this, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             emit Click();
@@ -135,10 +135,33 @@ TextBox::TextBox(QWidget *parent, const QString &name, const QString &text)
 
 ListBox::ListBox(QWidget *parent, const QString &name) : Control<QListWidget>(parent, name)
 {
-    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            emit Click();
-    });
+}
+
+void ListBox::parUtilisateur(const std::function<void()> &traitement, bool surUneEntree)
+{
+    const auto choisie = [this](int row) { return row >= 0 && item(row)->isSelected(); };
+    const int avant = currentRow();
+    const bool choisieAvant = choisie(avant);
+    traitement();
+    const int apres = currentRow();
+    if (apres >= 0 && (surUneEntree || apres != avant || choisie(apres) != choisieAvant))
+        emit Click();
+}
+
+void ListBox::mousePressEvent(QMouseEvent *event)
+{
+    const bool surUneEntree = itemAt(event->position().toPoint()) != nullptr;
+    parUtilisateur([this, event] { Control<QListWidget>::mousePressEvent(event); }, surUneEntree);
+}
+
+void ListBox::mouseMoveEvent(QMouseEvent *event)
+{
+    parUtilisateur([this, event] { Control<QListWidget>::mouseMoveEvent(event); });
+}
+
+void ListBox::keyPressEvent(QKeyEvent *event)
+{
+    parUtilisateur([this, event] { Control<QListWidget>::keyPressEvent(event); });
 }
 
 QString ListBox::List(int index) const

@@ -97,8 +97,8 @@ private:
     int m_mousePointer = vbDefault;
 };
 
-// A caption that can be clicked. Appearance 1 is the raised look, 0 flat; screens also
-// keep state in it.
+// A caption that can be clicked, shown as plain text whatever it holds. Appearance 1 is the
+// raised look, 0 flat; screens also keep state in it.
 class Label : public Control<QLabel> {
     Q_OBJECT
 public:
@@ -168,14 +168,40 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
+// A button or box with a caption. The caption it is made with is the screen's own, where "&"
+// marks a shortcut letter; a caption set afterwards may come from a file or a player and is
+// shown as written, "&" included.
+template <class W> class CaptionedButton : public Control<W> {
+public:
+    CaptionedButton(QWidget *parent, const QString &name, const QString &caption)
+        : Control<W>(parent, name)
+    {
+        W::setText(caption);
+    }
+    // The caption as setCaption was given it.
+    QString Caption() const
+    {
+        QString caption = W::text();
+        return caption.replace(QLatin1String("&&"), QLatin1String("&"));
+    }
+    void setCaption(const QString &caption)
+    {
+        QString shown = caption;
+        W::setText(shown.replace(u'&', QLatin1String("&&")));
+    }
+
+private:
+    // The widget's own text holds the doubled marks: read and set it through Caption.
+    using W::setText;
+    using W::text;
+};
+
 // Setting Value to true presses the button: its Click handler runs at once, to its end,
 // even when the button is hidden or disabled.
-class CommandButton : public Control<QPushButton> {
+class CommandButton : public CaptionedButton<QPushButton> {
     Q_OBJECT
 public:
     CommandButton(QWidget *parent, const QString &name, const QString &caption = {});
-    QString Caption() const { return text(); }
-    void setCaption(const QString &caption) { setText(caption); }
     void setValue(bool pressed);
 
 signals:
@@ -183,7 +209,7 @@ signals:
 };
 
 // Value 0 unticked, 1 ticked. A change, by the user or by code, runs Click.
-class CheckBox : public Control<QCheckBox> {
+class CheckBox : public CaptionedButton<QCheckBox> {
     Q_OBJECT
 public:
     CheckBox(QWidget *parent, const QString &name, const QString &caption = {});
@@ -195,7 +221,7 @@ signals:
 };
 
 // Selecting an option, by the user or by code, runs Click.
-class OptionButton : public Control<QRadioButton> {
+class OptionButton : public CaptionedButton<QRadioButton> {
     Q_OBJECT
 public:
     OptionButton(QWidget *parent, const QString &name, const QString &caption = {});
@@ -218,7 +244,9 @@ signals:
     void Change();
 };
 
-// A list; ListIndex -1 is no selection. Selecting by code runs Click, as a user's click does.
+// A list; ListIndex -1 is no selection. Click runs only when the user clicks an entry or moves
+// the selection with the keys: never when code sets the row, nor when the list takes the focus
+// (Qt then makes its first row current). Code that sets a row runs the handler itself.
 class ListBox : public Control<QListWidget> {
     Q_OBJECT
 public:
@@ -232,6 +260,16 @@ public:
 
 signals:
     void Click();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    // Runs Qt's own handling of the user's input; a changed current or selected entry is a
+    // click, and so is any press on an entry (`surUneEntree`).
+    void parUtilisateur(const std::function<void()> &traitement, bool surUneEntree = false);
 };
 
 // A timer of a screen: Enabled and Interval (milliseconds); Tick runs at each tick. Enabling

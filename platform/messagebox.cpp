@@ -14,6 +14,8 @@ MsgBoxAnswerer &answerer()
 int realBox(const QString &text, int style, const QString &title)
 {
     QMessageBox box;
+    // A message may quote a file name or a player's text: never markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.setWindowTitle(title.isEmpty() ? QApplication::applicationDisplayName() : title);
     switch (style & 0x70) {
@@ -56,6 +58,7 @@ void MsgBoxSansAttente(const QString &text, const QString &title)
     auto *box = new QMessageBox(QMessageBox::NoIcon,
                                 title.isEmpty() ? QApplication::applicationDisplayName() : title,
                                 text, QMessageBox::Ok);
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
     box->show();

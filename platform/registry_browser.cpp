@@ -2,6 +2,8 @@
 // as the web browser (or that mimeapps.list gives for http), and that entry's Exec line.
 #include "platform/registry_desktop.h"
 
+#include "platform/wholefile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -33,12 +35,14 @@ QString xdgAnswer(const QString &tool, const QStringList &arguments)
 // The value of `key` in the group `group` of a desktop or mimeapps file.
 QString keyValue(const QString &path, const QString &group, const QString &key)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    // Desktop entries are a few kilobytes; a pipe or a device in their place reads as nothing.
+    constexpr qint64 kLargestEntry = 1024 * 1024;
+    const auto data = readFileStart(path, kLargestEntry);
+    if (!data)
         return {};
     bool inGroup = false;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+    for (const QByteArray &bytes : data->split('\n')) {
+        const QString line = QString::fromUtf8(bytes).trimmed();
         if (line.startsWith(QLatin1Char('['))) {
             inGroup = line == QLatin1Char('[') + group + QLatin1Char(']');
         } else if (inGroup && line.section(QLatin1Char('='), 0, 0).trimmed() == key) {

@@ -3,6 +3,7 @@
 #include "platform/resourcemodule.h"
 
 #include "platform/programfolder.h"
+#include "platform/wholefile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,9 +20,15 @@ namespace {
 
 constexpr QLatin1String kOwnRoot("/tempeljeu");
 
+// Far beyond any question pack; a larger file is no resource file of ours.
+constexpr qint64 kLargestModule = 64 * 1024 * 1024;
+// The header of a binary resource file: the magic "qres", a version and three offsets.
+constexpr qsizetype kRccHeader = 20;
+
 struct Module {
-    QString root;    // where its resources are mapped: ":" + root + "/<TYPE>/<NAME>"
-    QString rccFile; // the binary resource file registered; empty for the game's own resources
+    QString root;   // where its resources are mapped: ":" + root + "/<TYPE>/<NAME>"
+    QByteArray rcc; // the binary resource file's bytes, registered from memory while it is
+                    // open; empty for the game's own resources
 };
 
 // Open modules by handle. Handles are never reused, so a stale one is simply unknown.
@@ -96,18 +103,27 @@ ModuleOpened openResourceModule(const QString &path)
         t.modules[handle] = Module{kOwnRoot, {}};
         return {handle, 0};
     }
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists())
+    if (path.isEmpty())
         return {0, moduleerror::FileNotFound};
-    if (info.isDir() || !info.isReadable())
-        return {0, moduleerror::AccessDenied};
+    // Read whole through the bounded reader, then mapped from memory: a named pipe or a device
+    // in a pack's place is refused at once instead of holding the game.
+    FileRead file = readWholeFile(path, kLargestModule);
+    switch (file.status) {
+    case FileRead::Ok: break;
+    case FileRead::Missing: return {0, moduleerror::FileNotFound};
+    case FileRead::Unreadable: return {0, moduleerror::AccessDenied};
+    case FileRead::TooLarge: return {0, moduleerror::BadFormat};
+    }
+    // Registering from memory reads the header without knowing the size.
+    if (file.bytes.size() < kRccHeader)
+        return {0, moduleerror::BadFormat};
     const ModuleHandle handle = t.next;
     const QString root = QStringLiteral("/tempelmodule%1").arg(handle);
-    const QString file = info.absoluteFilePath();
-    if (!QResource::registerResource(file, root))
+    Module module{root, std::move(file.bytes)};
+    if (!QResource::registerResource(reinterpret_cast<const uchar *>(module.rcc.constData()), root))
         return {0, moduleerror::BadFormat};
     ++t.next;
-    t.modules[handle] = Module{root, file};
+    t.modules.emplace(handle, std::move(module));
     return {handle, 0};
 }
 
@@ -117,8 +133,9 @@ void releaseResourceModule(ModuleHandle handle)
     const auto it = t.modules.find(handle);
     if (it == t.modules.end())
         return;
-    if (!it->second.rccFile.isEmpty())
-        QResource::unregisterResource(it->second.rccFile, it->second.root);
+    if (!it->second.rcc.isEmpty())
+        QResource::unregisterResource(reinterpret_cast<const uchar *>(it->second.rcc.constData()),
+                                      it->second.root);
     t.modules.erase(it);
 }
 

@@ -4,6 +4,7 @@
 #include <QAudioOutput>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QSoundEffect>
@@ -11,6 +12,9 @@
 
 namespace platform {
 namespace {
+// Which files are played, for a look from outside: QT_LOGGING_RULES="tempel.son.info=true".
+Q_LOGGING_CATEGORY(lcSon, "tempel.son", QtWarningMsg)
+
 QString resourcePath(const QString &name)
 {
     return QStringLiteral(":/tempeljeu/DMSEG/") + name.toUpper();
@@ -74,6 +78,7 @@ public:
         m_player->setAudioOutput(output);
         m_player->setPlaybackRate(1.0);
         m_player->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
+        qCInfo(lcSon).noquote() << "ouvert" << info.absoluteFilePath();
         return true;
     }
 

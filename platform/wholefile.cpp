@@ -1,14 +1,26 @@
 #include "platform/wholefile.h"
 
+#include "itemcore/regularfile.h"
+#include "itemcore/wholesave.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 
 namespace platform {
 namespace {
+std::string localPath(const QString &path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+QByteArray bytesOf(const std::string &data)
+{
+    return QByteArray(data.data(), qsizetype(data.size()));
+}
+
 // The cause that the file's place shows by itself, before any error number is needed.
 std::optional<QString> causeFromPlace(const QString &path)
 {
@@ -21,9 +33,8 @@ std::optional<QString> causeFromPlace(const QString &path)
     return std::nullopt;
 }
 
-WriteResult failed(const QString &path, int errorNumber)
+WriteResult failed(const QString &path, const QString &why)
 {
-    const QString why = causeFromPlace(path).value_or(writeFailureReason(errorNumber));
     return WriteResult::failure(QStringLiteral("Impossible d'enregistrer le fichier %1 : %2.")
                                     .arg(QFileInfo(path).fileName(), why));
 }
@@ -48,32 +59,52 @@ QString writeFailureReason(int errorNumber)
 
 WriteResult writeWholeFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(path, errno);
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return failed(path, errno);
-    errno = 0;
-    if (!file.commit())
-        return failed(path, errno);
-    return {};
+    const itemcore::SaveResult saved = itemcore::saveWholeFile(
+        localPath(path), std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    switch (saved.failure) {
+    case itemcore::SaveResult::None: return {};
+    case itemcore::SaveResult::NotRegular:
+        return failed(path, QStringLiteral("ce nom désigne un périphérique, un tube ou un autre "
+                                           "objet qui n'est pas un fichier ordinaire, et qui "
+                                           "n'est pas remplacé"));
+    case itemcore::SaveResult::System: break;
+    }
+    return failed(path, causeFromPlace(path).value_or(writeFailureReason(saved.error)));
 }
 
-std::optional<QByteArray> readWholeFile(const QString &path)
+bool isReadableFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
+    return itemcore::RegularFile::open(localPath(path)).has_value();
+}
+
+FileRead readWholeFile(const QString &path, qint64 maxBytes)
+{
+    const auto outcome = [](FileRead::Status status, qint64 size = 0, QByteArray bytes = {}) {
+        return FileRead{status, std::move(bytes), size};
+    };
+    itemcore::OpenFailure why = itemcore::OpenFailure::None;
+    auto file = itemcore::RegularFile::open(localPath(path), &why);
+    if (!file)
+        return outcome(why == itemcore::OpenFailure::Missing ? FileRead::Missing
+                                                             : FileRead::Unreadable);
+    if (file->size() > maxBytes)
+        return outcome(FileRead::TooLarge, file->size());
+    // One byte more than allowed tells a file that grew since it was opened.
+    const auto data = file->read(std::size_t(maxBytes) + 1);
+    if (!data)
+        return outcome(FileRead::Unreadable);
+    if (qint64(data->size()) > maxBytes)
+        return outcome(FileRead::TooLarge, qint64(data->size()));
+    return outcome(FileRead::Ok, qint64(data->size()), bytesOf(*data));
 }
 
 std::optional<QByteArray> readFileStart(const QString &path, qint64 maxBytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const auto data =
+        itemcore::readFileStart(localPath(path), std::size_t(qMax<qint64>(0, maxBytes)));
+    if (!data)
         return std::nullopt;
-    return file.read(maxBytes);
+    return bytesOf(*data);
 }
 
 } // namespace platform

@@ -1,4 +1,6 @@
-// Files read and written whole: a write either replaces the file completely or leaves it as it was.
+// Files read and written whole. A write either replaces the file completely or leaves it as it
+// was, and never replaces anything but a regular file. A read takes only a regular file, never
+// waits on a named pipe or a device in a data file's place, and is bounded by its caller.
 #pragma once
 
 #include <QByteArray>
@@ -21,8 +23,19 @@ WriteResult writeWholeFile(const QString &path, const QByteArray &bytes);
 // any other by its number (the system's own text is English).
 [[nodiscard]] QString writeFailureReason(int errorNumber);
 
-// Nothing when the file is missing or unreadable.
-std::optional<QByteArray> readWholeFile(const QString &path);
+struct FileRead {
+    // Unreadable also stands for a folder, a named pipe or a device in the file's place.
+    enum Status { Ok, Missing, Unreadable, TooLarge };
+    Status status = Missing;
+    QByteArray bytes; // the whole file, when Ok
+    qint64 size = 0;  // the file's size in bytes, when Ok or TooLarge
+};
+
+// Whether the file can be opened for reading, as a regular file.
+[[nodiscard]] bool isReadableFile(const QString &path);
+
+// The whole file, unless it holds more than `maxBytes` bytes.
+[[nodiscard]] FileRead readWholeFile(const QString &path, qint64 maxBytes);
 
 // The first `maxBytes` bytes of the file (all of a shorter one): a reader that needs no more
 // never holds a huge file in memory. Nothing when the file is missing or unreadable.

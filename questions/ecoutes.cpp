@@ -1,11 +1,15 @@
 // Listening: one piece of the folder ecoutes is played; its title is one of four answers.
+#include "questions/ecoutes.h"
+
 #include "itemcore/bytes1252.h"
 #include "questions/folder.h"
 #include "questions/programs.h"
 #include "questions/questionline.h"
 
 #include <algorithm>
+#include <cctype>
 #include <dirent.h>
+#include <map>
 #include <memory>
 #include <sys/stat.h>
 #include <vector>
@@ -13,23 +17,26 @@
 namespace questions {
 namespace {
 
-struct Piece {
-    std::string file1252;
-    std::string title1252; // the file name without its extension
-};
-
 struct DirCloser {
     void operator()(DIR *d) const { closedir(d); }
 };
 
-// The pieces the game can find again from question.tpq: plain files whose UTF-8 names the
-// code page holds whole and an item can hold unchanged.
+// The extensions of the sound files the game plays, in lower case.
+bool isSoundExtension(std::string extension)
+{
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == "wav" || extension == "mp3" || extension == "ogg" || extension == "flac";
+}
+
+} // namespace
+
 std::vector<Piece> piecesIn(const std::string &folder)
 {
-    std::vector<Piece> pieces;
+    std::map<std::string, std::vector<std::string>> titles;
     std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
     if (!dir)
-        return pieces;
+        return {};
     while (const dirent *entry = readdir(dir.get())) {
         const std::string name = entry->d_name;
         struct stat st {};
@@ -40,46 +47,45 @@ std::vector<Piece> piecesIn(const std::string &folder)
         if (!name1252 || itemText(*name1252) != *name1252)
             continue;
         const auto dot = name1252->rfind('.');
-        const std::string title =
-            dot == std::string::npos || dot == 0 ? *name1252 : name1252->substr(0, dot);
-        pieces.push_back(Piece{*name1252, title});
+        if (dot == std::string::npos || dot == 0 || !isSoundExtension(name1252->substr(dot + 1)))
+            continue;
+        titles[name1252->substr(0, dot)].push_back(*name1252);
     }
-    // The directory's order is the file system's: sort so that chance alone decides.
-    std::sort(pieces.begin(), pieces.end(),
-              [](const Piece &a, const Piece &b) { return a.file1252 < b.file1252; });
+    // The map and the sort keep the directory's order out of the draw: chance alone decides.
+    std::vector<Piece> pieces;
+    for (auto &[title, files] : titles) {
+        std::sort(files.begin(), files.end());
+        pieces.push_back(Piece{title, std::move(files)});
+    }
     return pieces;
 }
+
+namespace {
 
 Question askEcoutes(const std::string &folder)
 {
     std::vector<Piece> pieces = piecesIn(folder + "/ecoutes");
-    std::mt19937 engine = seededEngine();
-    std::shuffle(pieces.begin(), pieces.end(), engine);
-    // The first piece is played; the next ones with other titles are the wrong answers.
-    std::vector<const Piece *> offered;
-    for (const Piece &piece : pieces) {
-        const bool seen = std::any_of(offered.begin(), offered.end(), [&](const Piece *p) {
-            return p->title1252 == piece.title1252;
-        });
-        if (!seen)
-            offered.push_back(&piece);
-        if (offered.size() == 4)
-            break;
-    }
-    if (offered.size() < 4)
+    if (pieces.size() < 4)
         return explanation("Il faut au moins quatre morceaux de titres différents dans le "
                            "dossier ecoutes.",
                            {}, "ecoutes.rcc");
+    // Titles are drawn, not files: a piece there in two formats comes no more often.
+    std::mt19937 engine = seededEngine();
+    std::shuffle(pieces.begin(), pieces.end(), engine);
+    // The first title is played, in one of its files; the next three are the wrong answers.
+    const std::vector<std::string> &files = pieces.front().files1252;
+    const std::string &played =
+        files[std::uniform_int_distribution<std::size_t>(0, files.size() - 1)(engine)];
 
     Question q;
     q.texte_question = "Qu'entendez-vous ?";
     q.image = "ECOUTE";
-    q.son = "ecoutes/" + offered.front()->file1252;
+    q.son = "ecoutes/" + played;
     q.fichier_ressources = "ecoutes.rcc";
     std::array<std::size_t, 4> order = {0, 1, 2, 3};
     std::shuffle(order.begin(), order.end(), engine);
     for (std::size_t i = 0; i < 4; ++i) {
-        q.reponses[i] = offered[order[i]]->title1252;
+        q.reponses[i] = pieces[order[i]].title1252;
         if (order[i] == 0)
             q.bonne_reponse = static_cast<int>(i) + 1;
     }

@@ -16,12 +16,13 @@ std::string programFolder();
 // a relative one is taken from `folder`.
 std::string resolvePath(const std::string &folder, std::string_view path1252);
 
-// A whole small file, or nothing when it cannot be read.
-std::optional<std::string> readSmallFile(const std::string &path);
+// The small files a question program reads (random.tpq, a slot file, an order file) hold a
+// record of a few items; nothing beyond this is read, whatever stands in their place.
+inline constexpr std::size_t kSmallFileBytes = 16 * 1024;
 
-// Replaces `path` whole: the bytes go to a temporary file beside it, renamed over it, so a
-// reader sees the old file or the new one and never a part. False when that failed.
-bool writeWholeFile(const std::string &path, std::string_view bytes);
+// The start of a small file, up to kSmallFileBytes; nothing when it is missing, unreadable
+// or not a regular file.
+std::optional<std::string> readSmallFile(const std::string &path);
 
 // What tells one version of a file from the next: its last change in nanoseconds and its
 // file number (a file replaced whole is a new file). Zeros when it does not exist.

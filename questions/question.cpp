@@ -2,7 +2,7 @@
 
 #include "itemcore/bytes1252.h"
 #include "itemcore/items.h"
-#include "questions/folder.h"
+#include "itemcore/wholesave.h"
 
 #include <cstdio>
 
@@ -16,17 +16,41 @@ bool hasHighBytes(std::string_view bytes)
     }
     return false;
 }
+
+// `bytes` without a UTF-8 sequence that its end cuts short.
+std::string_view withoutCutSequence(std::string_view bytes)
+{
+    for (std::size_t back = 1; back <= 3 && back <= bytes.size(); ++back) {
+        const auto b = static_cast<unsigned char>(bytes[bytes.size() - back]);
+        if (b < 0x80)
+            break;
+        if (b >= 0xC0) {
+            const std::size_t length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+            if (length > back)
+                bytes.remove_suffix(back);
+            break;
+        }
+    }
+    return bytes;
+}
 } // namespace
 
-std::string from1252OrUtf8(std::string_view bytes)
+TextEncoding encodingOf(std::string_view start, bool cut)
 {
-    // A Windows-1252 text with accents almost never forms valid UTF-8, so valid UTF-8 with
-    // bytes above 0x7F is taken as UTF-8.
-    if (hasHighBytes(bytes)) {
-        if (auto converted = itemcore::utf8To1252(bytes, '?'))
+    if (start.substr(0, itemcore::kUtf8ByteOrderMark.size()) == itemcore::kUtf8ByteOrderMark)
+        return TextEncoding::Utf8;
+    const std::string_view whole = cut ? withoutCutSequence(start) : start;
+    return hasHighBytes(whole) && itemcore::utf8To1252(whole, '?') ? TextEncoding::Utf8
+                                                                   : TextEncoding::Windows1252;
+}
+
+std::string lineIn1252(std::string_view line, TextEncoding encoding)
+{
+    if (encoding == TextEncoding::Utf8) {
+        if (auto converted = itemcore::utf8To1252(line, '?'))
             return std::move(*converted);
     }
-    return std::string(bytes);
+    return std::string(line);
 }
 
 std::string itemText(std::string_view bytes)
@@ -76,8 +100,17 @@ Question explanation(std::string_view messageUtf8, std::string_view detail1252,
 int writeQuestion(const std::string &folder, const Question &question)
 {
     const std::string path = folder + "/question.tpq";
-    if (!writeWholeFile(path, recordOf(question))) {
-        std::fprintf(stderr, "Impossible d'écrire %s\n", path.c_str());
+    const itemcore::SaveResult saved = itemcore::saveWholeFile(path, recordOf(question));
+    if (saved.failure == itemcore::SaveResult::NotRegular) {
+        std::fprintf(stderr,
+                     "Impossible d'écrire %s : ce n'est pas un fichier ordinaire, il "
+                     "n'est pas remplacé\n",
+                     path.c_str());
+        return 1;
+    }
+    if (!saved) {
+        std::fprintf(stderr, "Impossible d'écrire %s (erreur du système n° %d)\n", path.c_str(),
+                     saved.error);
         return 1;
     }
     return 0;

@@ -16,9 +16,19 @@ struct Question {
     std::string fichier_ressources;
 };
 
-// Text read from outside (a file's line, a file name) in Windows-1252. UTF-8 text is taken
-// as such (files written on Linux often are); a character the code page lacks becomes '?'.
-std::string from1252OrUtf8(std::string_view bytes);
+// How a question text file is written, decided once for the whole file: Windows-1252, as the
+// editor writes it, or UTF-8, as many other editors do.
+enum class TextEncoding { Windows1252, Utf8 };
+
+// From the start of a file (its byte-order mark included): UTF-8 when it begins with the
+// byte-order mark, or when it is valid UTF-8 holding at least one character beyond ASCII
+// (a Windows-1252 text with accents almost never is); Windows-1252 otherwise. `cut` says that
+// the file goes on beyond `start`, whose last character may then be incomplete.
+TextEncoding encodingOf(std::string_view start, bool cut);
+
+// A line of such a file in Windows-1252: a character the code page lacks becomes '?'. A line
+// of a UTF-8 file that is not UTF-8 after all stays as it is.
+std::string lineIn1252(std::string_view line, TextEncoding encoding);
 
 // Windows-1252 text as an item can hold it: a double quote becomes an apostrophe, a line
 // break (or another control character) a blank, a byte the code page leaves undefined '?'.

@@ -1,54 +1,86 @@
 // Text slots: the slot file names a question text file; one of its lines is the question.
 // The file is read line by line, keeping only the line chosen so far, whatever its size.
+#include "itemcore/bytes1252.h"
 #include "itemcore/items.h"
+#include "itemcore/regularfile.h"
+#include "itemcore/wholesave.h"
 #include "questions/folder.h"
 #include "questions/programs.h"
 #include "questions/questionline.h"
 
+#include <algorithm>
 #include <charconv>
-#include <cstdio>
-#include <memory>
-#include <sys/stat.h>
 
 namespace questions {
 namespace {
 
 // Longer lines cannot be questions the game can show; they are cut and refused.
 constexpr std::size_t kLongestLine = 64 * 1024;
+// What the encoding of a file is judged on.
+constexpr std::size_t kEncodingSample = 64 * 1024;
 
-struct FileCloser {
-    void operator()(std::FILE *f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-// The lines of a file one by one, without their line end; an over-long line comes back cut
-// and marked.
+// The lines of a file one by one, without their line end (CR LF, LF, or CR alone as older
+// Mac editors write); an over-long line comes back cut and marked.
 class LineReader {
 public:
-    explicit LineReader(std::FILE *f) : m_file(f) {}
+    explicit LineReader(itemcore::RegularFile &file) : m_file(file) {}
+
+    // The next `count` bytes at most, read ahead and not taken.
+    std::string_view peek(std::size_t count)
+    {
+        while (m_buffer.size() - m_pos < count && fill()) {
+        }
+        return std::string_view(m_buffer).substr(m_pos, count);
+    }
+    void skip(std::size_t count) { m_pos = std::min(m_buffer.size(), m_pos + count); }
 
     bool next(std::string &line, bool &tooLong)
     {
         line.clear();
         tooLong = false;
         bool any = false;
-        int c;
-        while ((c = getc_unlocked(m_file)) != EOF) {
+        for (int c = get(); c >= 0; c = get()) {
             any = true;
             if (c == '\n')
                 break;
+            if (c == '\r') {
+                if (peek(1) == "\n")
+                    skip(1);
+                break;
+            }
             if (line.size() < kLongestLine)
                 line += static_cast<char>(c);
             else
                 tooLong = true;
         }
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
         return any;
     }
 
 private:
-    std::FILE *m_file;
+    // More of the file behind what is buffered; false at its end (or on a read error).
+    bool fill()
+    {
+        if (m_pos > 0 && m_pos == m_buffer.size()) {
+            m_buffer.clear();
+            m_pos = 0;
+        }
+        char chunk[16 * 1024];
+        const long n = m_file.readSome(chunk, sizeof chunk);
+        if (n <= 0)
+            return false;
+        m_buffer.append(chunk, static_cast<std::size_t>(n));
+        return true;
+    }
+    int get()
+    {
+        if (m_pos == m_buffer.size() && !fill())
+            return -1;
+        return static_cast<unsigned char>(m_buffer[m_pos++]);
+    }
+
+    itemcore::RegularFile &m_file;
+    std::string m_buffer;
+    std::size_t m_pos = 0;
 };
 
 bool isBlankLine(std::string_view line)
@@ -104,7 +136,7 @@ void writePosition(const std::string &file, const Position &p)
     itemcore::RecordLine record;
     record.number(p.line).number(p.order.changed).number(p.order.inode).text(itemText(p.path));
     // A lost position only means starting again from the top: nothing to report.
-    writeWholeFile(file, record.line());
+    itemcore::saveWholeFile(file, record.line());
 }
 
 struct Chosen {
@@ -162,12 +194,15 @@ Question askTextSlot(const std::string &folder, int slot)
                            ".tpq).");
     const std::string &path = slotItems[0].bytes;
 
-    File file(std::fopen(resolvePath(folder, path).c_str(), "rb"));
-    struct stat st {};
-    // A folder opens too, and would read as an empty file.
-    if (!file || fstat(fileno(file.get()), &st) != 0 || !S_ISREG(st.st_mode))
+    auto file = itemcore::RegularFile::open(resolvePath(folder, path));
+    if (!file)
         return explanation("Le fichier de questions est introuvable : ", path);
-    LineReader lines(file.get());
+    LineReader lines(*file);
+    const std::string_view start = lines.peek(kEncodingSample);
+    const TextEncoding encoding =
+        encodingOf(start, file->size() > static_cast<long long>(start.size()));
+    if (start.substr(0, itemcore::kUtf8ByteOrderMark.size()) == itemcore::kUtf8ByteOrderMark)
+        lines.skip(itemcore::kUtf8ByteOrderMark.size());
 
     const bool ordered = inOrder(folder);
     const std::string positionFile = folder + '/' + key + ".pos";
@@ -181,7 +216,8 @@ Question askTextSlot(const std::string &folder, int slot)
     if (ordered)
         writePosition(positionFile, Position{chosen.number, stamp, path});
 
-    auto question = chosen.tooLong ? std::nullopt : parseQuestionLine(from1252OrUtf8(chosen.line));
+    auto question =
+        chosen.tooLong ? std::nullopt : parseQuestionLine(lineIn1252(chosen.line, encoding));
     if (!question)
         return explanation("La ligne " + std::to_string(chosen.number) +
                                " n'est pas une question valable dans le fichier ",

@@ -1,25 +1,14 @@
 #include "game/avatars/dialogue_avatar.h"
 
 #include "datafiles/itemformat.h"
+#include "platform/picturefile.h"
 
 #include <QFileDialog>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QListView>
 #include <QPainter>
 
 namespace {
-
-QImage lirePremiereImage(const QString &chemin, const QSize &taille = {})
-{
-    QImageReader lecteur(chemin);
-    if (taille.isValid()) {
-        const QSize origine = lecteur.size();
-        if (origine.isValid())
-            lecteur.setScaledSize(origine.scaled(taille, Qt::KeepAspectRatio));
-    }
-    return lecteur.read();
-}
 
 constexpr int kCoteVignette = 96;
 
@@ -59,7 +48,7 @@ private:
     {
         if (!m_lue) {
             m_lue = true;
-            m_image = lirePremiereImage(m_chemin, QSize(kCoteVignette, kCoteVignette));
+            m_image = platform::readPicture(m_chemin, QSize(kCoteVignette, kCoteVignette));
         }
         return m_image;
     }
@@ -125,9 +114,7 @@ bool nomAcceptable(const QString &nom)
 
 QPixmap premiereImage(const QString &chemin)
 {
-    if (chemin.isEmpty())
-        return {};
-    return QPixmap::fromImage(lirePremiereImage(chemin));
+    return QPixmap::fromImage(platform::readPicture(chemin));
 }
 
 QIcon IconesAvatars::icon(const QFileInfo &info) const

@@ -192,6 +192,7 @@ void Form_photos::Form_Load()
         List1->item(List1->ListCount() - 1)->setData(Qt::UserRole, vue.commande);
     }
     List1->setListIndex(0);
+    List1_Click();
 
     centre();
 

@@ -1,5 +1,6 @@
 #include "game/match/deroulement.h"
 
+#include "datafiles/settingsfiles.h"
 #include "game/championship/championnat.h"
 #include "game/match/fin_manche.h"
 #include "game/match/form_jeu.h"
@@ -8,7 +9,6 @@
 #include "game/services/form_bruitage.h"
 #include "platform/programfolder.h"
 #include "platform/screens.h"
-#include "platform/wholefile.h"
 
 #include <QPointer>
 
@@ -56,10 +56,8 @@ void Initialiser_manche(Form_jeu &jeu)
 
     // A missing or unreadable file counts as random order and is written anew; a file that
     // cannot be written is left for the next match: the game goes on.
-    const QString ordre = programPath(QStringLiteral("random.tpq"));
-    // Its flag leads the file: a damaged file of any size costs no more than a small one.
-    const auto contenu = readFileStart(ordre, 4096);
-    writeWholeFile(ordre, ligneOrdre(drapeauOrdre(contenu.value_or(QByteArray()))));
+    const QString ordre = programPath(datafiles::kFichierOrdre);
+    (void)datafiles::ecrireOrdreJeu(ordre, datafiles::lireOrdre(ordre));
 }
 
 void Debut_partie(Form_jeu &jeu)
@@ -148,20 +146,6 @@ void Form_jeu::Image_score_Click()
 {
     if (!Timer_tempello->Enabled() && !Timer_nouvelle_question->Enabled())
         Afficher_scores();
-}
-
-qint64 drapeauOrdre(const QByteArray &contenu)
-{
-    const QString texteFichier = QString::fromLatin1(contenu).trimmed();
-    return valeur(texteFichier);
-}
-
-QByteArray ligneOrdre(qint64 drapeau)
-{
-    const auto nombre = [](qint64 n) {
-        return (n < 0 ? QByteArray("-") : QByteArray(" ")) + QByteArray::number(qAbs(n)) + ' ';
-    };
-    return nombre(drapeau) + nombre(1) + "\r\n";
 }
 
 DecisionSuite decisionSuite(const QString &typeDeJeu, const QString &nombreQuestions,

@@ -3,7 +3,6 @@
 // handlers are Form_jeu's, in deroulement.cpp). The rules are pure functions at the end.
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
@@ -22,13 +21,6 @@ void Lancer_question(Form_jeu &jeu);
 void Question_suivante_ou_fin(Form_jeu &jeu);
 
 // --- The rules, as plain values ---
-
-// The order flag that random.tpq starts with (the tool's "1,1" and the game's " 1  1 " alike);
-// 0 when the file is missing or holds no number.
-[[nodiscard]] qint64 drapeauOrdre(const QByteArray &contenu);
-// The file as the game writes it: the flag, then 1, each between blanks (a minus sign takes
-// the first blank), CR LF.
-[[nodiscard]] QByteArray ligneOrdre(qint64 drapeau);
 
 enum class Suite { Rien, FinManche, QuestionSuivante, Attendre };
 struct DecisionSuite {

@@ -340,7 +340,7 @@ void Form_jeu::creerBoutons()
            QColor(40, 150, 70), Shape3, Debut);
     bouton("Shape_manche_suivante", "Label_manche_suivante",
            QStringLiteral("Clique ici pour afficher les joueurs de  la partie suivante"),
-           kBoutonHaut, QColor(40, 90, 180), Shape_manche_suivante, Label_manche_suivante);
+           kBoutonManche, QColor(40, 90, 180), Shape_manche_suivante, Label_manche_suivante);
     Shape_manche_suivante->setVisible(false);
     Label_manche_suivante->setVisible(false);
     bouton("Shape4", "Label_stop_jeu", QStringLiteral("Clique ici pour arrêter le jeu"), kBoutonBas,

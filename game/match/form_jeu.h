@@ -115,6 +115,9 @@ private:
     };
     void creerPanneauManettes();
     void listerManettes(int slot);
+    // The three lists anew from the attached controllers, each slot's selection on the
+    // controller it holds.
+    void suivreManettes();
     void choisirManette(int slot);
     void boutonsManette(int slot);
     void ouiManette(int slot);

@@ -33,9 +33,9 @@ inline constexpr int kReponseHeight = 285;
 inline constexpr Rect kImageQuestion{9150, 1260, 2190, 3000};
 inline constexpr Rect kCacherBoutons{11070, 150, 285, 285};
 
-// The announcement of a winner, over the backdrop (left of the best-score panel).
-inline constexpr Rect kVainqueur{450, 1200, 6000, 750};
-inline constexpr Rect kNomVainqueur{450, 1950, 6000, 1200};
+// The announcement of a winner, centred over the backdrop: no panel stands beside it.
+inline constexpr Rect kVainqueur{1230, 1200, 9525, 750};
+inline constexpr Rect kNomVainqueur{1230, 1950, 9525, 1200};
 // The best-score panel, right part of the central rectangle, and its list.
 inline constexpr Rect kMeilleursScores{6900, 240, 4855, 4455};
 inline constexpr Rect kMeilleursScoresTitre{150, 120, 4555, 450};
@@ -56,8 +56,11 @@ inline constexpr int kAideStep = 930;
 inline constexpr Rect kRetour{240, 8160, 660, 660};
 inline constexpr Rect kImageScore{1020, 8160, 660, 660};
 inline constexpr Rect kCompteARebours{1860, 7860, 1650, 1080};
-inline constexpr Rect kBoutonHaut{3750, 7890, 4500, 480}; // start and next match
+inline constexpr Rect kBoutonHaut{3750, 7890, 4500, 480}; // start
 inline constexpr Rect kBoutonBas{3750, 8430, 4500, 480};  // stop
+// The next match: offered while start and stop are hidden, it takes both rows for its two
+// lines.
+inline constexpr Rect kBoutonManche{3750, 7890, 4500, 1020};
 inline constexpr Rect kTempello{8430, 7920, 540, 960};
 inline constexpr Rect kTempelloCache{12300, 7920, 540, 960}; // outside the visible area
 inline constexpr Rect kTimer{9000, 7920, 750, 960};

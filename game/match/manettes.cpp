@@ -185,10 +185,30 @@ void Form_jeu::listerManettes(int slot)
         connect(m_controleurs.get(), &Controllers::changed, this, [this](int k) {
             DirectXEvent8_DXCallback(m_manettes.at(size_t(k - 1)).evenement);
         });
+        connect(m_controleurs.get(), &Controllers::devicesChanged, this,
+                &Form_jeu::suivreManettes);
     }
     for (const QString &nom : m_controleurs->list())
         lstJoySticks_(slot)->AddItem(nom);
     m_manettes.at(size_t(slot - 1)).evenement = slot;
+}
+
+// Controllers come and go after the load: the lists follow whenever they may be looked at.
+void Form_jeu::suivreManettes()
+{
+    if (!m_controleurs)
+        return;
+    const QStringList noms = m_controleurs->list();
+    for (int k = 1; k <= 3; ++k) {
+        ListBox *liste = lstJoySticks_(k);
+        // Filling the list again is no click (a list answers only the user): the slot keeps
+        // its controller.
+        liste->Clear();
+        for (const QString &nom : noms)
+            liste->AddItem(nom);
+        if (liste->isEnabled())
+            liste->setListIndex(m_controleurs->entryOf(k));
+    }
 }
 
 void Form_jeu::InitDirectInput()
@@ -292,6 +312,7 @@ void Form_jeu::Image_manette_Click()
     Shape2->setVisible(true);
     Frame_boutons->setVisible(true);
     Frame_boutons->raise();
+    suivreManettes();
     for (int k = 1; k <= 3; ++k)
         Label_manette(k)->setCaption(Label_nom_joueur(k)->Caption());
     for (int k : {3, 1}) {
@@ -313,6 +334,7 @@ void Form_jeu::Image_cacher_boutons_Click()
 
 void Form_jeu::ouiManette(int slot)
 {
+    suivreManettes();
     ListBox *liste = lstJoySticks_(slot);
     if (liste->ListCount() == 0) {
         MsgBox(QStringLiteral("Il n'y a pas de manette de jeu"), vbOKOnly);
@@ -320,7 +342,9 @@ void Form_jeu::ouiManette(int slot)
         return;
     }
     liste->setEnabled(true);
+    // A row set by code is no click: the choice of the first controller is run here.
     liste->setListIndex(0);
+    choisirManette(slot);
 }
 
 void Form_jeu::nonManette(int slot)

@@ -9,6 +9,7 @@
 #include "game/services/respicture.h"
 #include "platform/errors.h"
 #include "platform/messagebox.h"
+#include "platform/picturefile.h"
 #include "platform/programfolder.h"
 #include "platform/speech.h"
 #include "platform/wholefile.h"
@@ -58,6 +59,15 @@ std::optional<QString> cheminDansDossier(const QString &dossier, const QString &
     return QDir(dossier).filePath(relatif);
 }
 
+QString cheminSonPaquet(const QString &dossierProgramme, const QString &item)
+{
+    if (item.isEmpty())
+        return {};
+    QString chemin = item;
+    chemin.replace(u'\\', u'/');
+    return QDir::isAbsolutePath(chemin) ? chemin : QDir(dossierProgramme).filePath(chemin);
+}
+
 QString texteParle(const QString &question)
 {
     return question.left(question.size() - 1);
@@ -84,9 +94,9 @@ void montrerImage(Form_jeu &jeu, const QuestionCourante &q, bool texte)
         jeu.Image_question->setPicture(*defaut);
     if (texte) {
         if (const auto chemin = cheminDansDossier(programPath(QStringLiteral("images")), q.image)) {
-            QPixmap image;
-            if (image.load(*chemin))
-                jeu.Image_question->setPicture(image);
+            const QImage image = readPicture(*chemin);
+            if (!image.isNull())
+                jeu.Image_question->setPicture(QPixmap::fromImage(image));
         }
         const auto son = cheminDansDossier(programPath(QStringLiteral("audio")), q.son);
         jeu.Label_chemin_musique->setCaption(son.value_or(QString()));
@@ -97,7 +107,7 @@ void montrerImage(Form_jeu &jeu, const QuestionCourante &q, bool texte)
             if (const auto image = imageRessource(module, q.image))
                 jeu.Image_question->setPicture(*image);
         }
-        jeu.Label_chemin_musique->setCaption(q.son);
+        jeu.Label_chemin_musique->setCaption(cheminSonPaquet(programFolder(), q.son));
     }
 }
 } // namespace

@@ -35,6 +35,11 @@ struct PlaceReponse {
 // (an absolute path, "..").
 [[nodiscard]] std::optional<QString> cheminDansDossier(const QString &dossier, const QString &item);
 
+// The sound of a pack question: a path used as written, except that a relative one (either
+// separator) is taken from the program folder `dossierProgramme`, where the question
+// programs run; empty for an empty item.
+[[nodiscard]] QString cheminSonPaquet(const QString &dossierProgramme, const QString &item);
+
 // The text spoken for a question: all but its last character (the question mark).
 [[nodiscard]] QString texteParle(const QString &question);
 

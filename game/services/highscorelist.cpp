@@ -271,9 +271,12 @@ void HighScoreList::FillScoreList(platform::ListBox &TheList)
     // An unknown game type has no file: the list then lives in memory only.
     std::optional<QStringList> stored;
     if (!m_fileName.isEmpty()) {
-        if (const auto bytes = platform::readFileStart(m_fileName, kMaxFileChars))
-            stored = storedLines(platform::decode1252(*bytes), m_numPeople,
-                                 QFileInfo(m_fileName).size() > kMaxFileChars);
+        // One character more than is used tells whether the file goes on beyond it.
+        if (auto bytes = platform::readFileStart(m_fileName, kMaxFileChars + 1)) {
+            const bool goesOn = bytes->size() > kMaxFileChars;
+            bytes->truncate(kMaxFileChars);
+            stored = storedLines(platform::decode1252(*bytes), m_numPeople, goesOn);
+        }
     }
     QStringList lines = stored.value_or(QStringList());
     const bool complete = lines.size() >= m_numPeople;

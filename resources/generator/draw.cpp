@@ -233,6 +233,38 @@ void shadow(QPainter &p, const QRectF &r, double radius, double spread)
     p.restore();
 }
 
+void filled(QPainter &p, const QPainterPath &shape, const QColor &c, double outlineWidth)
+{
+    p.setPen(outlineWidth > 0 ? inkPen(outlineWidth) : QPen(Qt::NoPen));
+    p.setBrush(c);
+    p.drawPath(shape);
+}
+
+QPainterPath polygon(std::initializer_list<QPointF> corners)
+{
+    QPainterPath path;
+    for (const QPointF &corner : corners) {
+        if (path.elementCount() == 0)
+            path.moveTo(corner);
+        else
+            path.lineTo(corner);
+    }
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath oval(QPointF centre, double rx, double ry)
+{
+    QPainterPath path;
+    path.addEllipse(centre, rx, ry);
+    return path;
+}
+
+void disc(QPainter &p, QPointF centre, double r, const QColor &c, double outlineWidth)
+{
+    filled(p, oval(centre, r, r), c, outlineWidth);
+}
+
 void scatterNotes(QPainter &p, const QRectF &area, int count, Rng &rng, double minSize,
                   double maxSize, const std::vector<QColor> &colours,
                   const std::vector<QRectF> &keepClear)
@@ -580,6 +612,24 @@ void microphone(QPainter &p)
         p.drawLine(QPointF(d + 20, -46), QPointF(d - 20, -6));
     }
     p.restore();
+}
+
+void flute(QPainter &p)
+{
+    QLinearGradient silver(QPointF(0, -4), QPointF(0, 4));
+    silver.setColorAt(0, QColor(0xF4, 0xF6, 0xFA));
+    silver.setColorAt(0.5, QColor(0xB8, 0xC0, 0xCC));
+    silver.setColorAt(1, QColor(0x78, 0x80, 0x8C));
+    p.setPen(QPen(colour::ink, 1.2));
+    p.setBrush(silver);
+    p.drawRoundedRect(QRectF(-48, -3.5, 96, 7), 2, 2);
+    p.drawRect(QRectF(-30, -4.2, 3, 8.4));
+    p.drawRect(QRectF(24, -4.2, 3, 8.4));
+    p.setBrush(colour::ink);
+    p.drawEllipse(QPointF(-38, 0), 2.2, 1.6);
+    p.setBrush(QColor(0xE0, 0xE4, 0xEA));
+    for (double x = -16; x <= 40; x += 7)
+        p.drawEllipse(QPointF(x, 0), 2.6, 2.6);
 }
 
 void metronome(QPainter &p, double swing)

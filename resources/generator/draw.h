@@ -8,11 +8,13 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
 
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 namespace gen {
@@ -86,6 +88,12 @@ void textOutlined(QPainter &p, const QRectF &r, const QString &text, const QFont
 void roundedPanel(QPainter &p, const QRectF &r, double radius, const QColor &fill,
                   const QColor &border, double borderWidth);
 void shadow(QPainter &p, const QRectF &r, double radius, double spread);
+// A shape filled in `c` with an ink outline (none when the width is 0), and the two shapes
+// most drawings are made of.
+void filled(QPainter &p, const QPainterPath &shape, const QColor &c, double outlineWidth = 2);
+QPainterPath polygon(std::initializer_list<QPointF> corners);
+QPainterPath oval(QPointF centre, double rx, double ry);
+void disc(QPainter &p, QPointF centre, double r, const QColor &c, double outlineWidth = 1.5);
 // Scatters notes over an area, skipping the rectangles listed in `keepClear`.
 void scatterNotes(QPainter &p, const QRectF &area, int count, Rng &rng, double minSize,
                   double maxSize, const std::vector<QColor> &colours,
@@ -104,6 +112,8 @@ void saxophone(QPainter &p);
 void maraca(QPainter &p, const QColor &c);
 void xylophone(QPainter &p, double malletPhase);
 void microphone(QPainter &p);
+// A transverse flute lying across the unit box.
+void flute(QPainter &p);
 void metronome(QPainter &p, double swing);
 void trebleClef(QPainter &p, const QColor &c);
 // Engraved signs in staff units: `space` is the distance between two staff lines.

@@ -1,7 +1,9 @@
 // The subject packs' pictures, at the question picture's size: musical signs on a staff for the
-// notation pack, instruments for the instruments pack, a title card for each pack. Also the
-// pictures that the sample question text files show. Notation is drawn in ink on paper, with
-// the proportions of engraved music, so that a class recognises what it will meet in a score.
+// lexicon pack, instruments for the instruments pack, a title card for each pack (the musicians'
+// portraits come from portraitcards.cpp). Also the pictures that the sample question text files
+// show. Notation is drawn in ink on paper, with the proportions of engraved music, so that a
+// class recognises what it will meet in a score.
+#include "packs.h"
 #include "draw.h"
 #include "generator.h"
 
@@ -15,8 +17,6 @@ namespace gen {
 
 namespace {
 
-constexpr int pictureWidth = 146;
-constexpr int pictureHeight = 200;
 const QColor paper(0xFF, 0xFB, 0xF0);
 
 // Positions count diatonic steps up from the bottom line: 0 the bottom line, 1 the space above
@@ -368,25 +368,6 @@ void harp(QPainter &p)
     p.drawRoundedRect(QRectF(base.x() - 8, base.y() - 2, 26, 7), 2, 2);
 }
 
-// A transverse flute lying across the unit box: a silver tube, the mouth hole, the keys.
-void flute(QPainter &p)
-{
-    QLinearGradient silver(QPointF(0, -4), QPointF(0, 4));
-    silver.setColorAt(0, QColor(0xF4, 0xF6, 0xFA));
-    silver.setColorAt(0.5, QColor(0xB8, 0xC0, 0xCC));
-    silver.setColorAt(1, QColor(0x78, 0x80, 0x8C));
-    p.setPen(QPen(colour::ink, 1.2));
-    p.setBrush(silver);
-    p.drawRoundedRect(QRectF(-48, -3.5, 96, 7), 2, 2);
-    p.drawRect(QRectF(-30, -4.2, 3, 8.4));
-    p.drawRect(QRectF(24, -4.2, 3, 8.4));
-    p.setBrush(colour::ink);
-    p.drawEllipse(QPointF(-38, 0), 2.2, 1.6);
-    p.setBrush(QColor(0xE0, 0xE4, 0xEA));
-    for (double x = -16; x <= 40; x += 7)
-        p.drawEllipse(QPointF(x, 0), 2.6, 2.6);
-}
-
 QImage twoMaracas()
 {
     QImage img = canvas(pictureWidth, pictureHeight);
@@ -427,12 +408,7 @@ QImage vinylRecord()
     return img;
 }
 
-struct Picture {
-    QString name;
-    QImage image;
-};
-
-std::vector<Picture> visages()
+std::vector<Picture> notation()
 {
     std::vector<Picture> v;
     v.push_back(
@@ -578,8 +554,6 @@ std::vector<Picture> visages()
     v.push_back({QStringLiteral("ARMURE_FA"), signWithClef([](QPainter &p, const Staff &st) {
                      flatAt(p, st, 62, 4); // si, on the middle line
                  })});
-    v.push_back({QStringLiteral("TITRE"),
-                 titleCard(QStringLiteral("Les signes"), QStringLiteral("musicaux"), 31)});
     return v;
 }
 
@@ -622,14 +596,18 @@ bool savePictures(const QDir &folder, const std::vector<Picture> &pictures)
 bool writePacks(const QDir &out)
 {
     const QDir packs(out.filePath(QStringLiteral("packs")));
-    return savePictures(QDir(packs.filePath(QStringLiteral("visages"))), visages()) &&
+    std::vector<Picture> visages = portraitCards();
+    visages.push_back({QStringLiteral("TITRE"), titleCard(QStringLiteral("Les visages"),
+                                                          QStringLiteral("des musiciens"), 31)});
+    std::vector<Picture> lexique = notation();
+    lexique.push_back({QStringLiteral("TITRE"),
+                       titleCard(QStringLiteral("Le lexique"), QStringLiteral("musical"), 34)});
+    return savePictures(QDir(packs.filePath(QStringLiteral("visages"))), visages) &&
            savePictures(QDir(packs.filePath(QStringLiteral("organa"))), organa()) &&
            savePictures(QDir(packs.filePath(QStringLiteral("compos"))),
                         {{QStringLiteral("TITRE"), titleCard(QStringLiteral("Compositeurs"),
                                                              QStringLiteral("et œuvres"), 33)}}) &&
-           savePictures(QDir(packs.filePath(QStringLiteral("lexique"))),
-                        {{QStringLiteral("TITRE"), titleCard(QStringLiteral("Le vocabulaire"),
-                                                             QStringLiteral("musical"), 34)}});
+           savePictures(QDir(packs.filePath(QStringLiteral("lexique"))), lexique);
 }
 
 bool writeTextPictures(const QDir &images)

@@ -5,7 +5,10 @@
 #include "platform/process.h"
 #include "platform/registry.h"
 #include "platform/screens.h"
+#include "support/hostilefiles.h"
+#include "support/messagerecorder.h"
 #include "support/programfoldertest.h"
+#include "support/recordingstarter.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,30 +18,6 @@
 using namespace platform;
 
 namespace {
-struct Message {
-    QString text;
-    int style;
-    QString title;
-};
-
-struct Demarrage {
-    QString programme;
-    QStringList arguments;
-};
-
-class RecordingStarter : public ProcessStarter {
-public:
-    explicit RecordingStarter(std::vector<Demarrage> &log) : m_log(log) {}
-    bool startDetached(const QString &program, const QStringList &arguments) override
-    {
-        m_log.push_back({program, arguments});
-        return true;
-    }
-
-private:
-    std::vector<Demarrage> &m_log;
-};
-
 const QByteArray kReglagesLivres = "\"question\",\"20\",\"120\",\"Ding\",\"Buzzer\",\"oui\","
                                    "\"oui\",\"oui\",\"0\",\"1\",\"non\"\r\n";
 
@@ -59,18 +38,16 @@ QStringList toutesLesCles()
 }
 } // namespace
 
-class Form1Test : public ProgramFolderTest {
+class Form1Test : public ProgramFolderTest, protected MessageRecorder {
 protected:
     void SetUp() override
     {
         ProgramFolderTest::SetUp();
-        setMsgBoxAnswerer([this](const QString &text, int style, const QString &title) {
-            m_messages.push_back({text, style, title});
-            if (m_pendantMessage)
-                m_pendantMessage();
-            return m_reponse;
-        });
-        setProcessStarter(std::make_unique<RecordingStarter>(m_demarrages));
+        enregistrerMessages();
+        auto starter = std::make_unique<RecordingStarter>(&m_demarrages);
+        starter->answer = true;
+        starter->arguments = &m_arguments;
+        setProcessStarter(std::move(starter));
     }
     void TearDown() override
     {
@@ -111,10 +88,8 @@ protected:
             emplacement(slot, "\"\",\"\"\r\n");
     }
 
-    std::vector<Message> m_messages;
-    std::vector<Demarrage> m_demarrages;
-    std::function<void()> m_pendantMessage;
-    int m_reponse = vbOK;
+    std::vector<QString> m_demarrages;
+    std::vector<QStringList> m_arguments;
 };
 
 // ---- The start ----
@@ -237,7 +212,10 @@ TEST_F(Form1Test, TheListeningThemeNeedsFourPieces)
     programmes({"ecoutes"});
     EXPECT_EQ(outil().Check_theme("ecoutes")->Value(), 0);
     EXPECT_FALSE(outil().Check_theme("ecoutes")->isEnabled());
-    EXPECT_TRUE(outil().isHidden());
+    // A missing folder is no error: the window opens as usual.
+    outil().Show();
+    EXPECT_TRUE(outil().isVisible());
+    EXPECT_TRUE(m_messages.empty());
 }
 
 TEST_F(Form1Test, SlotRowsComeFromTheirFiles)
@@ -262,7 +240,7 @@ TEST_F(Form1Test, SlotRowsComeFromTheirFiles)
                                 {5, "a", "/q/Mes, textes/a.txt", 0, true},
                                 {6, "", "", 0, false}};
     for (const Attendu &a : attendus) {
-        EXPECT_EQ(f.Check_fichier_texte(a.slot)->text(), a.titre) << a.slot;
+        EXPECT_EQ(f.Check_fichier_texte(a.slot)->Caption(), a.titre) << a.slot;
         EXPECT_EQ(f.Label_chemin_fichier_texte(a.slot)->Caption(), a.chemin) << a.slot;
         EXPECT_EQ(f.Check_fichier_texte(a.slot)->Value(), a.coche) << a.slot;
         EXPECT_EQ(f.Check_fichier_texte(a.slot)->isEnabled(), a.active) << a.slot;
@@ -360,12 +338,10 @@ TEST_F(Form1Test, CountsAreCheckedAtTheirBoundsAndNothingIsWrittenAfterAFailure)
     };
     const char *questions = "Le nombre de questions doit être compris entre 1 et 500";
     const char *temps = "Le temps doit être compris entre 10 et 600";
-    const Cas cas[] = {
-        {"0", "120", questions},   {"1", "120", nullptr},     {"500", "120", nullptr},
-        {"501", "120", questions}, {"20", "9", temps},        {"20", "10", nullptr},
-        {"20", "600", nullptr},    {"20", "601", temps},      {"020", "120", nullptr},
-        {" 20", "120", nullptr},   {"1,5", "120", questions}, {"", "120", questions},
-        {"abc", "120", questions}, {"20", "", temps},         {"abc", "abc", questions}};
+    // Each box against its own bounds; what a count may look like is the rules' table.
+    const Cas cas[] = {{"0", "120", questions},   {"1", "120", nullptr}, {"500", "120", nullptr},
+                       {"501", "120", questions}, {"20", "9", temps},    {"20", "10", nullptr},
+                       {"20", "600", nullptr},    {"20", "601", temps},  {"abc", "abc", questions}};
     for (const Cas &c : cas) {
         for (const QString &fichier : QDir(m_folder.path()).entryList(QDir::Files))
             QFile::remove(path(fichier));
@@ -397,9 +373,11 @@ TEST_F(Form1Test, CountsAreCheckedAtTheirBoundsAndNothingIsWrittenAfterAFailure)
 TEST_F(Form1Test, SavesTheTenFilesByteForByte)
 {
     installationComplete({"compos", "aigu1", "grave7", "ecoutes", "fichier_texte2"});
-    emplacement(2, "\"/q/textes/Jazz.txt\",\"Jazz\"\r\n");
+    emplacement(2, "\"/q/textes/Jazz.txt\",\"Jazz & Blues\"\r\n");
     emplacement(3, "\"/q/textes/Baroque.txt\",\"Baroque\"\r\n");
     Form1 &f = outil();
+    // Read at the start, so written only by the save.
+    QFile::remove(path("fichier_texte7.tpq"));
     f.Option_temps->setValue(true);
     f.Text_nombre_secondes->setText("90");
     f.Combo_bruitage_vrai->choisir("Applaudissements");
@@ -429,7 +407,7 @@ TEST_F(Form1Test, SavesTheTenFilesByteForByte)
               themes({"organa", "aigu1", "grave7", "ecoutes", "fichier_texte2"}));
     EXPECT_EQ(readFile("random.tpq"), "1,1\r\n");
     EXPECT_EQ(readFile("fichier_texte.tpq"), "\"\",\"\"\r\n");
-    EXPECT_EQ(readFile("fichier_texte2.tpq"), "\"/q/textes/Jazz.txt\",\"Jazz\"\r\n");
+    EXPECT_EQ(readFile("fichier_texte2.tpq"), "\"/q/textes/Jazz.txt\",\"Jazz & Blues\"\r\n");
     // Unticked, yet saved with its title and path.
     EXPECT_EQ(readFile("fichier_texte3.tpq"), "\"/q/textes/Baroque.txt\",\"Baroque\"\r\n");
     EXPECT_EQ(readFile("fichier_texte7.tpq"), "\"\",\"\"\r\n");
@@ -450,23 +428,38 @@ TEST_F(Form1Test, SavesEmptyItemsForWhatIsNotSelected)
     EXPECT_EQ(readFile("random.tpq"), "1,1\r\n");
 }
 
+// The ten files are written in their order: a file that cannot be written stops the save
+// there, with the files before it written and those after it not.
 TEST_F(Form1Test, AFileThatCannotBeWrittenKeepsTheWindowOpen)
 {
-    installationComplete({});
-    QFile::remove(path("random.tpq"));
-    QDir(m_folder.path()).mkpath("random.tpq");
-    Form1 &f = outil();
-    f.Show();
-    f.Image_quitter_Click();
-    ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_EQ(m_messages[0].text, "Impossible d'enregistrer le fichier : " + path("random.tpq"));
-    EXPECT_EQ(m_messages[0].title, "Erreur");
-    EXPECT_TRUE(f.isVisible());
-    // The files before it are written, the ones after it are not.
-    EXPECT_EQ(readFile("themes.tpq"), themes({}));
-    QFile::remove(path("fichier_texte.tpq"));
-    f.Image_quitter_Click();
-    EXPECT_FALSE(exists("fichier_texte.tpq"));
+    QStringList fichiers = {"KSV.tpq", "themes.tpq", "random.tpq"};
+    for (int slot = 1; slot <= datafiles::kNombreEmplacements; ++slot)
+        fichiers << datafiles::fichierEmplacement(slot);
+    for (int bloque = 0; bloque < fichiers.size(); ++bloque) {
+        SCOPED_TRACE(qPrintable(fichiers[bloque]));
+        installationComplete({});
+        m_messages.clear();
+        Form1 &f = outil();
+        for (const QString &fichier : fichiers)
+            QFile::remove(path(fichier));
+        QDir(m_folder.path()).mkpath(fichiers[bloque]);
+        f.Show();
+        f.Image_quitter_Click();
+        ASSERT_EQ(m_messages.size(), 1u);
+        EXPECT_EQ(m_messages[0].text,
+                  QString::fromUtf8("Impossible d'enregistrer le fichier %1 : un dossier porte "
+                                    "déjà ce nom.")
+                      .arg(fichiers[bloque]));
+        EXPECT_EQ(m_messages[0].title, "Erreur");
+        EXPECT_TRUE(f.isVisible());
+        for (int i = 0; i < fichiers.size(); ++i) {
+            if (i != bloque) {
+                EXPECT_EQ(QFileInfo(path(fichiers[i])).isFile(), i < bloque) << i;
+            }
+        }
+        recharger();
+        QDir(path(fichiers[bloque])).removeRecursively();
+    }
 }
 
 // ---- Text-file slots ----
@@ -485,14 +478,14 @@ TEST_F(Form1Test, ChoosingAFileFillsTheSlotAndWritesItsFileAtOnce)
     f.Command_ouvrir_texte(4)->setValue(true);
     EXPECT_EQ(dossier, path("textes"));
     EXPECT_EQ(f.Caption(), "quiz.solfege.txt");
-    EXPECT_EQ(f.Check_fichier_texte(4)->text(), "quiz.solfege");
+    EXPECT_EQ(f.Check_fichier_texte(4)->Caption(), "quiz.solfege");
     EXPECT_EQ(f.Check_fichier_texte(4)->Value(), 1);
     EXPECT_TRUE(f.Check_fichier_texte(4)->isEnabled());
     EXPECT_EQ(f.Label_chemin_fichier_texte(4)->Caption(), choisi);
     EXPECT_EQ(readFile("fichier_texte4.tpq"), "\"" + choisi.toUtf8() + "\",\"quiz.solfege\"\r\n");
     // One row's actions never touch another row.
     EXPECT_EQ(readFile("fichier_texte3.tpq"), "\"\",\"\"\r\n");
-    EXPECT_EQ(f.Check_fichier_texte(3)->text(), "");
+    EXPECT_EQ(f.Check_fichier_texte(3)->Caption(), "");
 }
 
 TEST_F(Form1Test, ChoosingAFileTicksASetButUntickedSlot)
@@ -507,7 +500,7 @@ TEST_F(Form1Test, ChoosingAFileTicksASetButUntickedSlot)
     f.Command_ouvrir_texte(2)->setValue(true);
     EXPECT_EQ(f.Check_fichier_texte(2)->Value(), 1);
     // A name without a dot is its own title.
-    EXPECT_EQ(f.Check_fichier_texte(2)->text(), "Blues");
+    EXPECT_EQ(f.Check_fichier_texte(2)->Caption(), "Blues");
 }
 
 TEST_F(Form1Test, CancellingTheDialogChangesNothing)
@@ -518,7 +511,7 @@ TEST_F(Form1Test, CancellingTheDialogChangesNothing)
     f.setChoixFichier([](const QString &) { return std::optional<QString>(); });
     f.Command_ouvrir_texte(1)->setValue(true);
     EXPECT_EQ(f.Caption(), caption);
-    EXPECT_EQ(f.Check_fichier_texte(1)->text(), "");
+    EXPECT_EQ(f.Check_fichier_texte(1)->Caption(), "");
     EXPECT_FALSE(f.Check_fichier_texte(1)->isEnabled());
     EXPECT_EQ(readFile("fichier_texte.tpq"), "\"\",\"\"\r\n");
 }
@@ -540,7 +533,7 @@ TEST_F(Form1Test, AFileThatCannotBeOpenedOrHeldIsRefused)
         EXPECT_EQ(m_messages[0].style, vbOKOnly);
         EXPECT_EQ(m_messages[0].title, "Tempelgestion");
         EXPECT_EQ(f.Caption(), QFileInfo(chemin).fileName());
-        EXPECT_EQ(f.Check_fichier_texte(5)->text(), "");
+        EXPECT_EQ(f.Check_fichier_texte(5)->Caption(), "");
         EXPECT_EQ(f.Label_chemin_fichier_texte(5)->Caption(), "");
         EXPECT_EQ(readFile("fichier_texte5.tpq"), "\"\",\"\"\r\n");
         recharger();
@@ -553,7 +546,7 @@ TEST_F(Form1Test, UntickingASlotEmptiesItInTheWindowOnly)
     emplacement(6, "\"/q/Jazz.txt\",\"Jazz\"\r\n");
     Form1 &f = outil();
     f.Check_fichier_texte(6)->setValue(0);
-    EXPECT_EQ(f.Check_fichier_texte(6)->text(), "");
+    EXPECT_EQ(f.Check_fichier_texte(6)->Caption(), "");
     EXPECT_EQ(f.Label_chemin_fichier_texte(6)->Caption(), "");
     EXPECT_FALSE(f.Check_fichier_texte(6)->isEnabled());
     EXPECT_EQ(readFile("fichier_texte6.tpq"), "\"/q/Jazz.txt\",\"Jazz\"\r\n");
@@ -612,13 +605,18 @@ TEST_F(Form1Test, TheBrowserIsStartedOnTheDownloadPage)
     QFile::setPermissions(programme, QFile::permissions(programme) | QFileDevice::ExeOwner);
     struct Cas {
         QString valeur;
+        QString programme;
         QStringList arguments;
     };
-    const Cas cas[] = {{"\"" + programme + "\" -osint -url \"%1\"", {kAdresseTelechargement}},
-                       {"\"" + programme + "\" --nouvelle %u", {kAdresseTelechargement}},
-                       {QStringLiteral("/bin/sh -c %u"), {"-c", kAdresseTelechargement}}};
+    const Cas cas[] = {
+        {"\"" + programme + "\" -osint -url \"%1\"", programme, {kAdresseTelechargement}},
+        {"\"" + programme + "\" --nouvelle %u", programme, {kAdresseTelechargement}},
+        {QStringLiteral("/bin/sh -c %u"),
+         QStringLiteral("/bin/sh"),
+         {"-c", kAdresseTelechargement}}};
     for (const Cas &c : cas) {
         m_demarrages.clear();
+        m_arguments.clear();
         setRegistryAnswerer([&](RegistryRoot root, const QString &key, const QString &name) {
             EXPECT_EQ(root, RegistryRoot::ClassesRoot);
             EXPECT_EQ(key, "HTTP\\Shell\\Open\\command");
@@ -627,9 +625,8 @@ TEST_F(Form1Test, TheBrowserIsStartedOnTheDownloadPage)
         });
         outil().Command_telecharger->setValue(true);
         ASSERT_EQ(m_demarrages.size(), 1u) << c.valeur.toStdString();
-        EXPECT_TRUE(m_demarrages[0].programme.endsWith("sh") ||
-                    m_demarrages[0].programme == programme);
-        EXPECT_EQ(m_demarrages[0].arguments, c.arguments) << c.valeur.toStdString();
+        EXPECT_EQ(m_demarrages[0], c.programme) << c.valeur.toStdString();
+        EXPECT_EQ(m_arguments[0], c.arguments) << c.valeur.toStdString();
     }
     // A program that is nowhere is not started, and nothing is said.
     m_demarrages.clear();
@@ -639,4 +636,53 @@ TEST_F(Form1Test, TheBrowserIsStartedOnTheDownloadPage)
     outil().Command_telecharger->setValue(true);
     EXPECT_TRUE(m_demarrages.empty());
     EXPECT_TRUE(m_messages.empty());
+}
+
+// ---- Files that are not what they should be ----
+
+TEST_F(Form1Test, ReadsItsFilesFromRegularFilesOnly)
+{
+    installationComplete({});
+    const auto outilNeuf = [this]() -> Form1 & {
+        recharger();
+        return outil();
+    };
+    expectReadersWithstandHostileFiles(
+        m_folder.path(), {{"the settings", "KSV.tpq", "\"temps\"\r\n\"42\"\r\n", "42", "999",
+                           [&] { return outilNeuf().Text_nombre_questions->Text(); }},
+                          {"a slot file", "fichier_texte3.tpq", "\"/q/Jazz.txt\",\"Jazz\"\r\n",
+                           "/q/Jazz.txt|Jazz", "|",
+                           [&] {
+                               Form1 &f = outilNeuf();
+                               return f.Label_chemin_fichier_texte(3)->Caption() + "|" +
+                                      f.Check_fichier_texte(3)->Caption();
+                           }},
+                          {"the chosen question file", "textes/Blues.txt", "\"Q\"\r\n", "Blues", "",
+                           [&] {
+                               Form1 &f = outilNeuf();
+                               f.setChoixFichier([this](const QString &) {
+                                   return std::optional(path("textes/Blues.txt"));
+                               });
+                               f.Command_ouvrir_texte(5)->setValue(true);
+                               return f.Check_fichier_texte(5)->Caption();
+                           },
+                           false, false}});
+}
+
+// A record that cannot be written stops the save before any file is written, saying why.
+TEST_F(Form1Test, RetourChecksEveryRecordBeforeItWritesAny)
+{
+    installationComplete({});
+    Form1 &f = outil();
+    f.Show();
+    f.Label_chemin_fichier_texte(6)->setCaption("/q/Dit \"oui\".txt");
+    f.Text_nombre_questions->setText("42");
+    f.Image_quitter_Click();
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages[0].text,
+              QString::fromUtf8("Impossible d'enregistrer le fichier fichier_texte6.tpq : le texte "
+                                "« /q/Dit \"oui\".txt » contient un guillemet (\"), qui ne peut "
+                                "pas être enregistré."));
+    EXPECT_EQ(readFile("KSV.tpq"), kReglagesLivres);
+    EXPECT_TRUE(f.isVisible());
 }

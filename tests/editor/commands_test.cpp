@@ -5,6 +5,7 @@
 #include "platform/process.h"
 #include "platform/registry.h"
 #include "platform/registry_desktop.h"
+#include "support/recordingstarter.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -64,8 +65,41 @@ TEST_F(EditorTest, FindBarDownwardsWithCaseAndItsStateKept)
     EXPECT_EQ(debut(document()), 6);
     main->Cmd_Find_Click();
     ASSERT_EQ(messages().size(), 1u);
+    // A found character is not found again.
+    document().RichTextBox1->moveCursor(QTextCursor::Start);
+    main->Txt_Find->setText(QStringLiteral("a"));
+    main->Cmd_Find_Click();
+    EXPECT_EQ(debut(document()), 4);
+    main->Cmd_Find_Click();
+    EXPECT_EQ(debut(document()), 7);
     main->Txt_Find->setText({});
     EXPECT_FALSE(main->Cmd_Find->isEnabled());
+}
+
+// The window is scrolled right to the end of a long line; the text found further down
+// starts at the left edge.
+TEST_F(EditorTest, FoundTextComesFullyIntoView)
+{
+    main->show();
+    QStringList lignes{QStringLiteral("x").repeated(400)};
+    for (int i = 0; i < 100; ++i)
+        lignes << QStringLiteral("ligne %1").arg(i);
+    lignes << QStringLiteral("cible trouvée");
+    document().setTexte(lignes.join(u'\n'));
+    QTextEdit *editeur = document().RichTextBox1;
+    QTextCursor fin(editeur->document());
+    fin.setPosition(400);
+    editeur->setTextCursor(fin);
+    main->Opt_Bas->setValue(true);
+    main->Txt_Find->setText(QStringLiteral("cible trouvée"));
+    main->Cmd_Find_Click();
+    ASSERT_EQ(selection(document()), QStringLiteral("cible trouvée"));
+    const QTextCursor trouve = editeur->textCursor();
+    for (const int position : {trouve.selectionStart(), trouve.selectionEnd()}) {
+        QTextCursor c(editeur->document());
+        c.setPosition(position);
+        EXPECT_TRUE(editeur->viewport()->rect().contains(editeur->cursorRect(c))) << position;
+    }
 }
 
 // How lines are counted is the rules' test; here, the two messages.
@@ -115,19 +149,6 @@ TEST_F(EditorTest, AboutBoxShowsTheVersionAndClosesOnEnterOrEscape)
     }
 }
 
-namespace {
-struct RecordingStarter : platform::ProcessStarter {
-    QStringList *started;
-    bool ok;
-    RecordingStarter(QStringList *s, bool k) : started(s), ok(k) {}
-    bool startDetached(const QString &program, const QStringList &) override
-    {
-        *started << program;
-        return ok;
-    }
-};
-} // namespace
-
 class SysInfoTest : public EditorTest {
 protected:
     void TearDown() override
@@ -147,9 +168,11 @@ protected:
                     return dossier;
                 return std::optional<QString>();
             });
-        platform::setProcessStarter(std::make_unique<RecordingStarter>(&started, demarre));
+        auto starter = std::make_unique<RecordingStarter>(&started);
+        starter->answer = demarre;
+        platform::setProcessStarter(std::move(starter));
     }
-    QStringList started;
+    std::vector<QString> started;
 };
 
 TEST_F(SysInfoTest, StartsTheToolNamedByTheFirstValue)
@@ -157,7 +180,7 @@ TEST_F(SysInfoTest, StartsTheToolNamedByTheFirstValue)
     repondre(QStringLiteral("/usr/bin/hardinfo"), std::nullopt);
     frmAbout about;
     about.cmdSysInfo->setValue(true);
-    EXPECT_EQ(started, QStringList({"/usr/bin/hardinfo"}));
+    EXPECT_EQ(started, std::vector<QString>{"/usr/bin/hardinfo"});
     EXPECT_TRUE(messages().empty());
 }
 
@@ -182,7 +205,8 @@ TEST_F(SysInfoTest, UnavailableWhenNothingStarts)
     writeFile(QStringLiteral("outils/MSINFO32.EXE"), "");
     repondre(std::nullopt, path(QStringLiteral("outils")));
     frmAbout().StartSysInfo();
-    EXPECT_EQ(started.last(), path(QStringLiteral("outils/MSINFO32.EXE")));
+    ASSERT_FALSE(started.empty());
+    EXPECT_EQ(started.back(), path(QStringLiteral("outils/MSINFO32.EXE")));
 }
 
 TEST_F(EditorTest, DesktopAnswersWithAnInformationToolFoundOnThePath)

@@ -2,12 +2,17 @@
 #include "editortest.h"
 
 #include "datafiles/itemformat.h"
+#include "platform/messagebox.h"
+#include "support/touches.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QMdiSubWindow>
 #include <QProcess>
 #include <QSettings>
 #include <QTest>
+
+#include <functional>
 
 using namespace editor;
 
@@ -70,6 +75,75 @@ TEST_F(EditorTest, ExitWhileMinimizedStoresNothing)
     EXPECT_FALSE(QSettings().contains(QStringLiteral("Settings/MainWidth")));
 }
 
+// Quitting, closing the window and opening another file into it each ask first: "Annuler"
+// keeps everything, "Non" drops the changes, "Oui" saves them and goes on.
+TEST_F(EditorTest, TheLayoutFollowsTheWindowsSize)
+{
+    main->show();
+    QMdiSubWindow *fenetre = main->mdiArea->currentSubWindow();
+    fenetre->resize(fenetre->size() + QSize(150, 90));
+    QCoreApplication::processEvents();
+    const MiseEnPage m = miseEnPage(platform::pixelsToTwips(document().width()),
+                                    platform::pixelsToTwips(document().height()), kRichTextBox1);
+    EXPECT_EQ(document().RichTextBox1->width(), platform::twipsToPixels(m.editeur.width));
+    EXPECT_EQ(document().Command_ajouter_questions->y(), platform::twipsToPixels(m.boutonTop));
+}
+
+TEST_F(EditorTest, ChangedTextIsNeverDroppedWithoutAQuestion)
+{
+    ouvrir(QStringLiteral("q.txt"), "ancien");
+    writeFile(QStringLiteral("autre.txt"), "autre");
+    document().RichTextBox1->insertPlainText(QStringLiteral("nouveau "));
+    const std::function<void()> commandes[] = {
+        [this] { main->mnuFileExit_Click(); },
+        [this] { main->mdiArea->currentSubWindow()->close(); },
+        [this] {
+            dialogues->fichiers.push_back(path(QStringLiteral("autre.txt")));
+            main->mnuFileOpen_Click();
+        }};
+    for (const auto &commande : commandes) {
+        reponses.push_back(platform::vbCancel);
+        commande();
+        const auto m = messages();
+        ASSERT_EQ(m.size(), 1u);
+        EXPECT_EQ(m[0].text, QStringLiteral("Enregistrer les modifications de %1 ?")
+                                 .arg(path(QStringLiteral("q.txt"))));
+        EXPECT_EQ(m[0].style, platform::vbYesNoCancel | platform::vbExclamation);
+        ASSERT_EQ(main->documents().size(), 1);
+        EXPECT_EQ(document().texte(), QStringLiteral("nouveau ancien"));
+    }
+    EXPECT_FALSE(QSettings().contains(QStringLiteral("Settings/MainWidth")));
+
+    reponses.push_back(platform::vbNo);
+    dialogues->fichiers.push_back(path(QStringLiteral("autre.txt")));
+    main->mnuFileOpen_Click();
+    EXPECT_EQ(document().texte(), QStringLiteral("autre"));
+    EXPECT_EQ(readFile(QStringLiteral("q.txt")), QByteArray("ancien"));
+    EXPECT_EQ(messages().size(), 1u);
+
+    // A document without changes closes without a question.
+    main->NouveauDocument();
+    main->mdiArea->currentSubWindow()->close();
+    EXPECT_TRUE(messages().empty());
+
+    main->mdiArea->setActiveSubWindow(main->mdiArea->subWindowList().front());
+    document().RichTextBox1->insertPlainText(QStringLiteral("x"));
+    main->NouveauDocument();
+    document().Command_ajouter_questions->setValue(true);
+    document().Command_suivant1->setValue(true);
+    document().Command_suivant2->setValue(true);
+    document().Command_suivant3->setValue(true);
+    // "Oui" saves and goes on; "Oui" whose save is cancelled stops the exit; then "Non".
+    reponses = {platform::vbYes, platform::vbYes, platform::vbNo};
+    main->mnuFileExit_Click();
+    EXPECT_EQ(readFile(QStringLiteral("autre.txt")), QByteArray("xautre"));
+    EXPECT_EQ(main->mdiArea->subWindowList().size(), 1);
+    main->mnuFileExit_Click();
+    EXPECT_EQ(messages().size(), 3u);
+    EXPECT_TRUE(main->mdiArea->subWindowList().isEmpty());
+    EXPECT_TRUE(QSettings().contains(QStringLiteral("Settings/MainWidth")));
+}
+
 class WizardTest : public EditorTest {
 protected:
     void SetUp() override
@@ -106,7 +180,7 @@ protected:
     {
         const auto trouves = liste->findItems(nom, Qt::MatchExactly);
         ASSERT_EQ(trouves.size(), 1) << nom.toStdString();
-        liste->setCurrentItem(trouves.front());
+        cliquerEntree(liste, liste->row(trouves.front()));
     }
     QByteArray enregistre()
     {
@@ -127,6 +201,30 @@ TEST_F(WizardTest, FirstLineHasNoLineEndAndTheNextAddsOne)
     EXPECT_EQ(enregistre(), QByteArray("\"Q\",\"R\",\"S\",\"T\",\"U\",\"2\",\"\",\"\"\r\n"
                                        "\"Quel compositeur ?\",\"Bach\",\"Mozart\",\"Liszt\","
                                        "\"Ravel\",\"4\",\"\",\"\""));
+}
+
+// The file lists take the focus on their pages, which makes their first entry current.
+TEST_F(WizardTest, PassingThroughTheMediaPagesPicksNothing)
+{
+    main->show();
+    main->activateWindow();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), main.get());
+    question(QStringLiteral("Q"), {"R", "S", "T", "U"});
+    EXPECT_TRUE(d->texte().endsWith(QLatin1String(",\"\",\"\""))) << d->texte().toStdString();
+}
+
+TEST_F(WizardTest, CaptionsAreNeitherCutNorWrapped)
+{
+    for (platform::OptionButton *option : d->Option)
+        EXPECT_GE(option->width(), option->sizeHint().width()) << option->Caption().toStdString();
+    const std::pair<platform::Label *, platform::TextBox *> legendes[] = {
+        {d->Label7, d->Chemin_Image}, {d->Label8, d->Chemin_musique}};
+    for (const auto &[legende, boite] : legendes) {
+        EXPECT_FALSE(legende->wordWrap());
+        EXPECT_GE(legende->width(), legende->fontMetrics().horizontalAdvance(legende->text()));
+        EXPECT_LT(legende->geometry().right(), boite->x());
+    }
 }
 
 TEST_F(WizardTest, UntouchedOptionGivesOne)
@@ -185,7 +283,8 @@ TEST_F(WizardTest, TextSlotProgramAsksTheWrittenQuestionUnchanged)
 
     QDir(m_folder.path()).mkpath(QStringLiteral("questions"));
     const QString program = path(QStringLiteral("questions/fichier_texte"));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(TEMPEL_BUILD_APP_DIR "/questions/fichier_texte"), program));
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(TEMPEL_BUILD_APP_DIR "/questions/fichier_texte"), program));
     writeFile(QStringLiteral("fichier_texte.tpq"), "\"quiz.txt\",\"Quiz\"\r\n");
     writeFile(QStringLiteral("random.tpq"), "1,1\r\n");
     for (const QByteArray &line : lines) {
@@ -215,6 +314,10 @@ TEST_F(WizardTest, FolderOutsideImagesGoesBackAndAnyChangeEmptiesThePath)
     choisir(d->File_image, QStringLiteral("x.jpg"));
     d->Dir_image->setPath(path(QStringLiteral("images/anim")));
     EXPECT_TRUE(d->Chemin_Image->Text().isEmpty());
+    choisir(d->File_musique, QStringLiteral("y.wav"));
+    ASSERT_EQ(d->Chemin_musique->Text(), QStringLiteral("y.wav"));
+    d->Dir_musique->setPath(path(QStringLiteral("audio/cris")));
+    EXPECT_TRUE(d->Chemin_musique->Text().isEmpty());
     d->Dir_musique->setPath(QStringLiteral("/"));
     EXPECT_EQ(d->Dir_musique->Path(), QDir::cleanPath(path(QStringLiteral("audio"))));
     // The folder list lets the user reach a subfolder by activating it.

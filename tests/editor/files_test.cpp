@@ -1,8 +1,14 @@
 // Open, insert, save, save as and print.
 #include "editortest.h"
 
+#include "platform/messagebox.h"
+#include "support/hostilefiles.h"
+
+#include <QApplication>
 #include <QFile>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QTimer>
 
 using namespace editor;
 
@@ -25,8 +31,10 @@ int pages(const QByteArray &pdf)
 
 TEST_F(EditorTest, OpenAndSaveAreByteExact)
 {
-    const QByteArray cas[] = {tousLesOctets(), "a\nb\n\xA0\x80\n", "", "\r\n",
-                              "{\\rtf1 \\b gras\\b0}"};
+    // A lone CR is no line end: kept beside CR LF, beside LF and alone.
+    const QByteArray cas[] = {tousLesOctets(), "a\nb\n\xA0\x80\n",     "",
+                              "\r\n",          "x\r\r\n\r\ny\r",       "a\rb\nc\n",
+                              "\ra\r\rb",      "{\\rtf1 \\b gras\\b0}"};
     for (const QByteArray &octets : cas) {
         ouvrir(QStringLiteral("q.txt"), octets);
         EXPECT_EQ(document().Caption(), path(QStringLiteral("q.txt")));
@@ -65,6 +73,7 @@ TEST_F(EditorTest, InsertAppendsOnANewLineAndKeepsTheDocumentsName)
     main->Inserer_Click();
     EXPECT_EQ(document().texte(), QStringLiteral("\n\"I\"\n\"J\""));
     EXPECT_EQ(document().Caption(), QStringLiteral("Document 1"));
+    reponses.push_back(platform::vbNo); // the inserted text is not kept
     ouvrir(QStringLiteral("doc.txt"), "\"D\"");
     dialogues->fichiers.push_back(path(QStringLiteral("insere.txt")));
     main->Inserer_Click();
@@ -110,15 +119,18 @@ TEST_F(EditorTest, SaveAsRetitlesAndLaterSavesGoThere)
 TEST_F(EditorTest, FailedWriteSaysSoAndChangesNothing)
 {
     document().setTexte(QStringLiteral("a"));
-    const QString absent = path(QStringLiteral("absent/quiz"));
-    enregistrerSous(absent);
+    enregistrerSous(path(QStringLiteral("absent/quiz")));
     auto m = messages();
     ASSERT_EQ(m.size(), 1u);
     EXPECT_EQ(m[0].title, QStringLiteral("Erreur"));
-    EXPECT_TRUE(m[0].text.contains(absent + QStringLiteral(".txt")));
+    EXPECT_TRUE(m[0].text.contains(QStringLiteral("quiz.txt")));
+    EXPECT_EQ(m[0].text.count(QStringLiteral("Impossible d'enregistrer")), 1)
+        << m[0].text.toStdString();
     EXPECT_EQ(document().Caption(), QStringLiteral("Document 1"));
 
+    reponses.push_back(platform::vbNo);
     ouvrir(QStringLiteral("q.txt"), "ancien");
+    messages();
     document().setTexte(QStringLiteral("do → ré"));
     main->mnuFileSave_Click();
     m = messages();
@@ -171,4 +183,75 @@ TEST_F(EditorTest, PrintsTheSelectionOrTheWholeTextToPdf)
     dialogues->pdf.clear(); // cancelled
     main->mnuFilePrint_Click();
     EXPECT_TRUE(messages().empty());
+}
+
+// The window does not wrap a long question line; paper does, so nothing is lost.
+TEST_F(EditorTest, PrintedLinesWrapAtThePagesWidth)
+{
+    QStringList mots;
+    for (int i = 1; i <= 60; ++i)
+        mots << QStringLiteral("mot%1").arg(i);
+    const auto imprimer = [this](const QString &ligne, const QString &pdf) {
+        document().setTexte(QStringList(40, ligne).join(u'\n'));
+        dialogues->pdf = path(pdf);
+        main->mnuFilePrint_Click();
+        return pages(readFile(pdf));
+    };
+    EXPECT_EQ(imprimer(QStringLiteral("mot1"), QStringLiteral("courtes.pdf")), 1);
+    EXPECT_GT(imprimer(mots.join(u' '), QStringLiteral("longues.pdf")), 1);
+}
+
+// What the user sees in the real print dialog: "Sélection" offered and chosen only when text
+// is selected.
+TEST_F(EditorTest, RealPrintDialogPresetsTheSelection)
+{
+    for (const bool selection : {true, false}) {
+        QPrinter printer;
+        bool offerte = false, choisie = false;
+        QTimer::singleShot(0, [&] {
+            QWidget *dialogue = QApplication::activeModalWidget();
+            ASSERT_NE(dialogue, nullptr);
+            auto *bouton = dialogue->findChild<QRadioButton *>(QStringLiteral("printSelection"));
+            ASSERT_NE(bouton, nullptr);
+            offerte = !bouton->isHidden() && bouton->isEnabled();
+            choisie = bouton->isChecked();
+            dialogue->close();
+        });
+        EXPECT_FALSE(dialoguesQt()->imprimer(nullptr, printer, selection));
+        EXPECT_EQ(offerte, selection);
+        EXPECT_EQ(choisie, selection);
+    }
+}
+
+TEST_F(EditorTest, OpenAndInsertReadRegularFilesOnly)
+{
+    const auto lire = [this](void (editor::frmMain::*commande)(), const char *fichier) {
+        document().setTexte(QStringLiteral("garde"));
+        dialogues->fichiers.push_back(path(QString::fromLatin1(fichier)));
+        (main.get()->*commande)();
+        messages();
+        return document().texte();
+    };
+    expectReadersWithstandHostileFiles(
+        m_folder.path(),
+        {{"Ouvrir", "a.txt", "do", "do", "garde",
+          [&] { return lire(&editor::frmMain::mnuFileOpen_Click, "a.txt"); }, true, false},
+         {"Insérer", "b.txt", "do", "garde\ndo", "garde",
+          [&] { return lire(&editor::frmMain::Inserer_Click, "b.txt"); }, true, false}});
+}
+
+// A file larger than a question file can be is refused with its size; the text stays.
+TEST_F(EditorTest, AHugeFileIsRefusedWithItsSize)
+{
+    document().setTexte(QStringLiteral("garde"));
+    layHostile(path(QStringLiteral("grand.txt")), Hostile::Huge, "do");
+    dialogues->fichiers.push_back(path(QStringLiteral("grand.txt")));
+    main->mnuFileOpen_Click();
+    const auto m = messages();
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_EQ(m[0].text, QString::fromUtf8("Le fichier %1 est trop grand pour être ouvert : il "
+                                           "fait 100 Mo, et un fichier de questions ne dépasse "
+                                           "pas 64 Mo.")
+                             .arg(path(QStringLiteral("grand.txt"))));
+    EXPECT_EQ(document().texte(), QStringLiteral("garde"));
 }

@@ -93,6 +93,9 @@ TEST(FileText, LineEndsKeptAndCodePageChecked)
     EXPECT_EQ(octetsDuTexte(crlf.texte, crlf.finDeLigne).octets, QByteArray("a\r\nb"));
     const TexteLu lf = texteDuFichier("a\nb\n");
     EXPECT_EQ(octetsDuTexte(lf.texte, lf.finDeLigne).octets, QByteArray("a\nb\n"));
+    // A file mixing both comes back with CR LF throughout.
+    const TexteLu mixte = texteDuFichier("a\r\nb\nc");
+    EXPECT_EQ(octetsDuTexte(mixte.texte, mixte.finDeLigne).octets, QByteArray("a\r\nb\r\nc"));
     const OctetsAEcrire refuse = octetsDuTexte(QStringLiteral("a→b→c✓"), FinDeLigne::CRLF);
     EXPECT_FALSE(refuse.ok());
     EXPECT_TRUE(refuse.erreur.contains(QStringLiteral("« → » (U+2192), « ✓ » (U+2713)")))
@@ -130,6 +133,9 @@ INSTANTIATE_TEST_SUITE_P(
         FindCase{"DownFindsAtTheCaret", laLa, QStringLiteral("la"), true, false, 0, 0, 0},
         FindCase{"DownSkipsTheSelection", laLa, QStringLiteral("la"), true, false, 0, 2, 3},
         FindCase{"DownNoWrap", laLa, QStringLiteral("la"), true, false, 3, 2, -1},
+        // A found character is selected: the next search goes past it, either way.
+        FindCase{"DownPastAFoundCharacter", laLa, QStringLiteral("a"), true, false, 1, 1, 4},
+        FindCase{"UpPastAFoundCharacter", laLa, QStringLiteral("a"), false, false, 4, 1, 1},
         FindCase{"CaseIgnored", laLa, QStringLiteral("LA"), false, false, 5, 0, 3},
         FindCase{"CaseRespected", laLa, QStringLiteral("LA"), false, true, 5, 0, -1},
         FindCase{"CaseRespectedFinds", QStringLiteral("LA la"), QStringLiteral("LA"), false, true,

@@ -8,4 +8,6 @@ BUILD_DIR=${BUILD_DIR:-build}
 tools/setup.sh >/dev/null
 TEMPEL_GOLDEN_RENDER=1 QT_QPA_PLATFORM=offscreen "$BUILD_DIR/tests/test_game" \
   --gtest_filter='Golden.*' --gtest_brief=1
+TEMPEL_GOLDEN_RENDER=1 QT_QPA_PLATFORM=offscreen "$BUILD_DIR/tests/test_admin" \
+  --gtest_filter='GoldenOutil.*' --gtest_brief=1
 git status --short tests/golden

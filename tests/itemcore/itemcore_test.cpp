@@ -1,7 +1,12 @@
+#include "datafiles/settingsfiles.h"
 #include "itemcore/bytes1252.h"
 #include "itemcore/items.h"
-#include "datafiles/settingsfiles.h"
+#include "itemcore/wholesave.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace itemcore;
@@ -59,4 +64,32 @@ TEST(ItemCore, ARecordLineRefusesQuotesAndLineBreaks)
     EXPECT_EQ(record.line(), "\"a\",3,\r\n");
     EXPECT_EQ(RecordLine().text("a\"b").problem(), ItemProblem::Quote);
     EXPECT_EQ(RecordLine().text("a\nb").text("ok").problem(), ItemProblem::LineBreak);
+}
+
+// A save killed between its temporary file and the rename leaves that file behind; the next
+// save in the folder removes it once a minute old, and nothing else.
+TEST(WholeSave, ASaveClearsTheTemporariesThatKilledSavesLeft)
+{
+    QTemporaryDir dir;
+    const auto at = [&dir](const char *name) { return QDir(dir.path()).filePath(name); };
+    const char *kept[] = {".avatars.tpq.tempel-Xy34Zw", ".KSV.tpq.tempel-Ab12C",
+                          "KSV.tpq.tempel-Ab12Cd", "notes.txt"};
+    for (const char *name : {".KSV.tpq.tempel-Ab12Cd", ".question.tpq.tempel-000000"})
+        ASSERT_TRUE(QFile(at(name)).open(QIODevice::WriteOnly));
+    for (const char *name : kept)
+        ASSERT_TRUE(QFile(at(name)).open(QIODevice::WriteOnly));
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-61);
+    for (const char *name : {".KSV.tpq.tempel-Ab12Cd", ".question.tpq.tempel-000000",
+                             ".KSV.tpq.tempel-Ab12C", "KSV.tpq.tempel-Ab12Cd", "notes.txt"}) {
+        QFile file(at(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    ASSERT_TRUE(saveWholeFile(at("KSV.tpq").toStdString(), "x"));
+    QStringList expected{"KSV.tpq"};
+    for (const char *name : kept)
+        expected << name;
+    expected.sort();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+    EXPECT_TRUE(isSaveTemporary(".KSV.tpq.tempel-Ab12Cd"));
 }

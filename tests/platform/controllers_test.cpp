@@ -1,8 +1,9 @@
-// SDL2's controllers through a virtual joystick plugged in the test process: listing,
-// presses and releases, polling only while a slot holds one, unplugging and plugging back.
+// SDL2's controllers through virtual joysticks plugged in the test process: listing, presses
+// and releases, polling only while a slot holds one, unplugging and plugging back.
 #include "platform/controllers.h"
 
 #include "platform/virtualjoystick.h"
+#include "support/attendre.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,8 @@ protected:
         m_service = platform::createControllers();
         QObject::connect(m_service.get(), &platform::Controllers::changed,
                          [this](int slot) { m_reports.push_back(slot); });
+        QObject::connect(m_service.get(), &platform::Controllers::devicesChanged,
+                         [this] { ++m_plugs; });
     }
     int entree() { return int(m_service->list().indexOf(m_pad.name())); }
     std::vector<bool> boutons(int slot)
@@ -29,6 +32,7 @@ protected:
     VirtualJoystick m_pad;
     std::unique_ptr<platform::Controllers> m_service;
     std::vector<int> m_reports;
+    int m_plugs = 0;
 };
 
 } // namespace
@@ -94,4 +98,55 @@ TEST_F(SdlControllers, AnUnpluggedControllerIsLostThenTakenAgainWhenItIsBack)
     ASSERT_TRUE(attendreQue([&] { return m_reports.size() >= 2; }));
     EXPECT_TRUE(boutons(1)[0]);
     EXPECT_TRUE(boutons(3)[0]);
+}
+
+TEST_F(SdlControllers, ChoosingAnotherControllerLetsGoOfTheFirst)
+{
+    VirtualJoystick autre("Autre manette", 4);
+    const QStringList noms = m_service->list();
+    ASSERT_TRUE(m_service->open(1, int(noms.indexOf(m_pad.name()))));
+    EXPECT_TRUE(m_pad.heldElsewhere());
+    EXPECT_EQ(m_service->entryOf(1), noms.indexOf(m_pad.name()));
+    ASSERT_TRUE(m_service->open(1, int(noms.indexOf(autre.name()))));
+    EXPECT_FALSE(m_pad.heldElsewhere());
+    EXPECT_EQ(m_service->entryOf(1), noms.indexOf(autre.name()));
+    m_service->release(1);
+    EXPECT_FALSE(autre.heldElsewhere());
+    EXPECT_EQ(m_service->entryOf(1), -1);
+}
+
+// Two controllers of one model share one identifier: a lost one is never replaced by the
+// other player's.
+TEST_F(SdlControllers, IdenticalControllersEachStayWithTheirSlot)
+{
+    VirtualJoystick jumeau; // attached after the fixture's: listed after it
+    ASSERT_TRUE(jumeau.plugged());
+    const QStringList noms = m_service->list();
+    const int premier = int(noms.indexOf(m_pad.name()));
+    const int second = int(noms.lastIndexOf(m_pad.name()));
+    ASSERT_LT(premier, second);
+    ASSERT_TRUE(m_service->open(1, premier));
+    ASSERT_TRUE(m_service->open(2, second));
+
+    m_pad.unplug();
+    ASSERT_TRUE(attendreQue([&] { return !m_reports.empty(); }));
+    EXPECT_FALSE(m_service->reacquire(1));
+    EXPECT_EQ(m_service->entryOf(1), -1);
+    m_reports.clear();
+    jumeau.set(1, true);
+    ASSERT_TRUE(attendreQue([&] { return !m_reports.empty(); }));
+    EXPECT_EQ(m_reports, std::vector<int>{2});
+
+    // Plugged back, it is slot 1's again, and the lists are worth asking anew.
+    m_reports.clear();
+    m_plugs = 0;
+    m_pad.plug();
+    ASSERT_TRUE(attendreQue([&] { return !m_reports.empty() && m_plugs > 0; }));
+    EXPECT_TRUE(m_service->reacquire(1));
+    m_reports.clear();
+    m_pad.set(3, true);
+    ASSERT_TRUE(attendreQue([&] { return !m_reports.empty(); }));
+    EXPECT_EQ(m_reports, std::vector<int>{1});
+    EXPECT_TRUE(boutons(1)[2]);
+    EXPECT_FALSE(boutons(2)[2]);
 }

@@ -1,8 +1,6 @@
 // A virtual game controller of SDL2's, plugged in the test process for as long as it lives.
 #pragma once
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QString>
 
 #include <SDL.h>
@@ -50,6 +48,19 @@ public:
                 SDL_JoystickDetachVirtual(i);
     }
 
+    // Whether anything besides this controller's own test holds it open.
+    bool heldElsewhere()
+    {
+        const SDL_JoystickID id = SDL_JoystickInstanceID(m_joystick);
+        SDL_JoystickClose(m_joystick);
+        const bool held = SDL_JoystickFromInstanceID(id) != nullptr;
+        m_joystick = nullptr;
+        for (int i = 0; i < SDL_NumJoysticks() && !m_joystick; ++i)
+            if (SDL_JoystickGetDeviceInstanceID(i) == id)
+                m_joystick = SDL_JoystickOpen(i);
+        return held;
+    }
+
     // Button `button` counted from 1; the change is seen at the service's next poll.
     void set(int button, bool down)
     {
@@ -61,13 +72,3 @@ private:
     int m_buttons;
     SDL_Joystick *m_joystick = nullptr;
 };
-
-// Runs the events until `done`, for a few seconds at most.
-template <class F> bool attendreQue(F done)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    return done();
-}

@@ -1,5 +1,7 @@
 #include "questionprogramtest.h"
 
+#include "questions/ecoutes.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -47,9 +49,10 @@ TEST_F(Ecoutes, PlaysAPieceOfTheFolderAndOffersItsTitleAmongOthers)
 
 TEST_F(Ecoutes, NeverOffersAPieceThatTheGameCouldNotFindAgain)
 {
-    // Names that Windows-1252 cannot hold, hidden files and folders are left out, so three
-    // pieces remain: too few for a question.
-    layPieces({"Un.wav", "Deux.wav", "Trois.wav", QString::fromUtf8("Quatre ♪.wav"), ".cache.wav"});
+    // Names that Windows-1252 cannot hold, hidden files, folders and files that are no sound
+    // are left out, so three pieces remain: too few for a question.
+    layPieces({"Un.wav", "Deux.wav", "Trois.wav", QString::fromUtf8("Quatre ♪.wav"), ".cache.wav",
+               "Lisez-moi.txt"});
     ASSERT_TRUE(QDir(path("ecoutes")).mkdir("Cinq"));
     const auto items = ask("ecoutes");
     ASSERT_EQ(items.size(), 9u);
@@ -64,4 +67,17 @@ TEST_F(Ecoutes, TwoFilesOfOneTitleCountAsOnePiece)
     ASSERT_EQ(items.size(), 9u);
     EXPECT_TRUE(items[0].asText().startsWith("Il faut au moins quatre morceaux"));
     EXPECT_TRUE(packHasPicture(QStringLiteral(TEMPEL_BUILD_APP_DIR "/ecoutes.rcc"), "ECOUTE"));
+}
+
+// A title is drawn once however many formats hold it; only sound files are pieces.
+TEST_F(Ecoutes, PiecesAreTheTitlesOfSoundFiles)
+{
+    layPieces({"Un.wav", "Un.MP3", "Deux.ogg", "Trois.flac", "Lisez-moi.txt", "Quatre.mid"});
+    const auto pieces = questions::piecesIn(path("ecoutes").toStdString());
+    std::vector<std::pair<std::string, std::vector<std::string>>> seen;
+    for (const auto &piece : pieces)
+        seen.emplace_back(piece.title1252, piece.files1252);
+    EXPECT_EQ(seen, (decltype(seen){{"Deux", {"Deux.ogg"}},
+                                    {"Trois", {"Trois.flac"}},
+                                    {"Un", {"Un.MP3", "Un.wav"}}}));
 }

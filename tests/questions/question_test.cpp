@@ -41,10 +41,27 @@ TEST(QuestionRecord, AnExplanationHasNoRightAnswer)
     EXPECT_EQ(items[8].asText(), "compos.rcc");
 }
 
-TEST(QuestionRecord, TextFromOutsideMayBeUtf8OrWindows1252)
+TEST(QuestionText, TheEncodingIsDecidedOncePerFile)
 {
-    EXPECT_EQ(from1252OrUtf8("caf\xC3\xA9 \xE2\x99\xAA"), "caf\xE9 ?");
-    EXPECT_EQ(from1252OrUtf8("caf\xE9"), "caf\xE9");
+    using enum TextEncoding;
+    const std::tuple<std::string_view, bool, TextEncoding> rows[] = {
+        {"caf\xC3\xA9\r\n", false, Utf8},
+        {"caf\xE9\r\n", false, Windows1252},
+        {"cafe\r\n", false, Windows1252},
+        {"\xEF\xBB\xBF"
+         "cafe\r\n",
+         false, Utf8},
+        // A Windows-1252 line that happens to be valid UTF-8 ("Ã©") in a file that is not.
+        {"\xC3\xA9\r\ncaf\xE9\r\n", false, Windows1252},
+        // The start of a longer file may cut its last character short.
+        {"caf\xC3\xA9 \xE2\x99", true, Utf8},
+        {"caf\xC3\xA9 \xE2\x99", false, Windows1252},
+    };
+    for (const auto &[start, cut, encoding] : rows)
+        EXPECT_EQ(encodingOf(start, cut), encoding) << start;
+    EXPECT_EQ(lineIn1252("caf\xC3\xA9 \xE2\x99\xAA", Utf8), "caf\xE9 ?");
+    EXPECT_EQ(lineIn1252("\xC3\xA9", Windows1252), "\xC3\xA9");
+    EXPECT_EQ(lineIn1252("caf\xE9", Utf8), "caf\xE9");
 }
 
 TEST(QuestionLine, TakesTheRightAnswerQuotedOrBare)

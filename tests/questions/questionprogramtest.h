@@ -11,8 +11,9 @@
 class QuestionProgramTest : public ProgramFolderTest {
 protected:
     // Copies the program `key` from the built program folder and runs it once; the items
-    // the game's reader takes from question.tpq afterwards (10 asked, so extras show).
-    std::vector<datafiles::Item> ask(const QString &key);
+    // the game's reader takes from question.tpq afterwards (10 asked, so extras show). A program
+    // still running after `timeoutMs` is killed and fails the test; its memory is bounded.
+    std::vector<datafiles::Item> ask(const QString &key, int timeoutMs = 10000);
     // Copies a file of the built program folder (a pack's resource file) into the folder.
     void installFromBuild(const QString &fileName);
     // Writes a file, creating its folders.

@@ -1,6 +1,7 @@
 #include "questionprogramtest.h"
 
 #include "platform/codec1252.h"
+#include "support/hostilefiles.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -210,3 +211,41 @@ INSTANTIATE_TEST_SUITE_P(
                    "\"" + QByteArray(70000, 'x') + "\",\"a\",\"b\",\"c\",\"d\",\"1\",\"\",\"\"",
                    "La ligne 1 n'est pas une question valable"}),
     [](const ::testing::TestParamInfo<BrokenCase> &info) { return std::string(info.param.name); });
+
+// Each file a text slot reads, against what may stand in its place: what cannot be read is
+// taken as missing, at once, and a huge, marked or CR-ended file still gives its record.
+TEST_F(TextSlot, ReadsItsFilesFromRegularFilesOnly)
+{
+    const QByteArray slot = "\"textes/q.txt\",\"Quiz\"\r\n";
+    const QByteArray text = "\"Qu'est-ce ?\",\"a\",\"b\",\"\",\"\",\"1\",\"\",\"\"\r\n"
+                            "\"Et \xE7"
+                            "a ?\",\"c\",\"d\",\"\",\"\",\"2\",\"\",\"\"\r\n";
+    lay("fichier_texte.tpq", slot);
+    lay("textes/q.txt", text);
+    inOrder();
+    // The order file as the program writes it after the first line, for a game in progress.
+    ask("fichier_texte");
+    const QByteArray position = readFile("fichier_texte.pos");
+    const auto question = [this](bool keepPosition = false) {
+        if (!keepPosition)
+            QFile::remove(path("fichier_texte.pos"));
+        const auto items = ask("fichier_texte", 3000);
+        return items.empty() ? QString() : items[0].asText();
+    };
+    const QString first = "Qu'est-ce ?";
+    const QString second = QString::fromUtf8("Et ça ?");
+    expectReadersWithstandHostileFiles(
+        m_folder.path(),
+        {{"the order file", "fichier_texte.pos", position, second, first,
+          [&] { return question(true); }},
+         {"the question file", "textes/q.txt", text, first,
+          "Le fichier de questions est introuvable : textes/q.txt", [&] { return question(); }},
+         {"the slot file", "fichier_texte.tpq", slot, first,
+          QString::fromUtf8("Aucun fichier de questions n'est choisi pour ce thème "
+                            "(fichier_texte.tpq)."),
+          [&] { return question(); }},
+         {"the question order", "random.tpq", "1,1\r\n", "en ordre", "au hasard", [&] {
+              question();
+              return exists("fichier_texte.pos") ? QString("en ordre") : QString("au hasard");
+          }}});
+}

@@ -5,6 +5,7 @@
 
 #include "game/pointememoire.h"
 #include "support/programfoldertest.h"
+#include "support/touches.h"
 
 #include <QDir>
 #include <QFile>
@@ -216,7 +217,7 @@ TEST_F(Photos, ThePickerOpensOnTheAvatarFolderInTheListsView)
     form_photos().Image_photo_Click(1);
     EXPECT_EQ(dossier, path("avatars"));
     EXPECT_EQ(vue, 28717); // thumbnails, as loaded
-    form_photos().List1->setListIndex(3);
+    cliquerEntree(form_photos().List1, 3);
     form_photos().Image_photo_Click(9);
     EXPECT_EQ(vue, 28715);
     EXPECT_EQ(form_photos().List1->ListCount(), 5);

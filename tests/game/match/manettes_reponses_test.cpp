@@ -5,6 +5,7 @@
 #include "game/match/reponses.h"
 #include "platform/screens.h"
 #include "platform/virtualjoystick.h"
+#include "support/attendre.h"
 
 namespace {
 
@@ -16,6 +17,9 @@ struct Appui {
     const char *bonne;
     std::vector<int> boutons; // held down together, in one change
     Effet effet;
+    // The slot's score shown all the same: the game type alone keeps a slot without a
+    // player from answering.
+    bool scoreMontre = false;
 };
 
 const Appui kAppuis[] = {
@@ -26,6 +30,9 @@ const Appui kAppuis[] = {
     {"1", 2, "4", {4}, Effet::Bonne},
     {"1", 1, "4", {4}, Effet::Rien}, // the one player is slot 2
     {"1", 3, "4", {4}, Effet::Rien},
+    {"1", 1, "4", {4}, Effet::Rien, true},
+    {"1", 3, "4", {4}, Effet::Rien, true},
+    {"2", 3, "2", {2}, Effet::Rien, true},
     {"3", 3, "1", {1}, Effet::Bonne},
     {"3", 1, "1", {2}, Effet::Faux},
     {"2", 2, "", {1, 2, 3, 4}, Effet::Rien}, // no right answer given
@@ -67,6 +74,8 @@ TEST_F(ManettesReponses, ButtonsAnswerForTheirSlotUnderTheKeysGate)
         SCOPED_TRACE(testing::Message() << a.count << " slot " << a.slot << " bonne " << a.bonne
                                         << " boutons " << a.boutons.size());
         poserQuestion(a.count, a.bonne);
+        if (a.scoreMontre)
+            jeu().Label_score(a.slot)->setVisible(true);
         QStringList attendus = scores();
         m_manettes->set(a.slot - 1, a.boutons);
         if (a.effet == Effet::Bonne)

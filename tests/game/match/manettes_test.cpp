@@ -74,7 +74,7 @@ TEST_F(ManettesTest, OuiTakesTheFirstControllerAnotherEntryReplacesItAndNonRelea
     m_manettes->press(0, 1);
     EXPECT_EQ(carres(2)[0], 0xFF00u);
 
-    j.lstJoySticksB->setListIndex(1);
+    cliquerEntree(j.lstJoySticksB, 1);
     EXPECT_EQ(m_manettes->releases, 1);
     EXPECT_EQ(m_manettes->opens, 2);
     m_manettes->press(0, 2); // the first one no longer reaches the slot
@@ -93,6 +93,27 @@ TEST_F(ManettesTest, OuiTakesTheFirstControllerAnotherEntryReplacesItAndNonRelea
     EXPECT_TRUE(j.lstJoySticksB->selectedItems().isEmpty());
     EXPECT_EQ(m_manettes->releases, 2);
     EXPECT_FALSE(j.manettes()->polling());
+}
+
+TEST_F(ManettesTest, TheListsFollowControllersPluggedAndUnpluggedAfterTheLoad)
+{
+    Form_jeu &j = ouvrir("2");
+    const int a = m_manettes->plug("Manette A", 4);
+    j.Image_manette_Click();
+    EXPECT_EQ(j.lstJoySticks->ListCount(), 1);
+    j.Option_oui(2)->setValue(true);
+    EXPECT_EQ(m_manettes->opens, 1);
+
+    // Seen while the chosen one is polled; the slot keeps its controller.
+    m_manettes->plug("Manette B", 4);
+    EXPECT_EQ(j.lstJoySticksB->ListCount(), 2);
+    EXPECT_EQ(j.lstJoySticksB->ListIndex(), 0);
+    EXPECT_EQ(m_manettes->opens, 1);
+    m_manettes->unplug(a);
+    EXPECT_EQ(j.lstJoySticks->List(0), "Manette B");
+    EXPECT_EQ(j.lstJoySticksB->ListIndex(), -1);
+    cliquerEntree(j.lstJoySticksB, 0);
+    EXPECT_EQ(j.manettes()->entryOf(2), 0);
 }
 
 TEST_F(ManettesTest, ButtonsPaintTheirSquaresAndLines)

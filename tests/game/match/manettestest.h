@@ -3,6 +3,7 @@
 
 #include "game/match/partietest.h"
 #include "platform/controllers.h"
+#include "support/touches.h"
 
 class ManettesTest : public PartieTest {
 protected:
@@ -20,7 +21,8 @@ protected:
     void choisir(int slot, int entree = 0)
     {
         jeu().Option_oui(slot)->setValue(true);
-        jeu().lstJoySticks_(slot)->setListIndex(entree);
+        if (entree != jeu().lstJoySticks_(slot)->ListIndex())
+            cliquerEntree(jeu().lstJoySticks_(slot), entree);
     }
     QStringList lignes(int slot)
     {

@@ -79,9 +79,9 @@ TEST_F(Partie, WithNoSourceTheGameGoesBackToTheChoiceAndStartsTheTool)
     EXPECT_TRUE(!form_nombre_joueurs().isHidden());
 }
 
-TEST_F(Partie, ADrawInterruptedByStopOrReturnStartsNothingMore)
+TEST_F(Partie, ADrawInterruptedByStopReturnOrTheEndStartsNothingMore)
 {
-    for (const char *bouton : {"stop", "retour", "debut"}) {
+    for (const char *bouton : {"stop", "retour", "debut", "fin"}) {
         SCOPED_TRACE(bouton);
         Form_jeu &j = ouvrir("2");
         regler({.themes = {"visages"}});
@@ -96,8 +96,12 @@ TEST_F(Partie, ADrawInterruptedByStopOrReturnStartsNothingMore)
                 jeu().Label_stop_jeu_Click();
             else if (bouton == std::string("retour"))
                 jeu().Image_retour_Click();
-            else
+            else if (bouton == std::string("debut"))
                 jeu().Debut_Click();
+            else {
+                jeu().Label_score1->setCaption("1"); // a winner: no tie-break
+                Fin_manche(jeu());
+            }
         });
         Lancer_question(j);
         platform::setDoEventsHook([] {});
@@ -172,7 +176,15 @@ TEST_F(Partie, PicturesAndSoundsOfATextSourceComeFromTheirFolders)
     j.Debut_Click();
     compteARebours();
     EXPECT_FALSE(j.Image_question->Picture().isNull());
-    EXPECT_EQ(j.Label_chemin_musique->Caption(), "x.mp3");
+    EXPECT_EQ(j.Label_chemin_musique->Caption(), path("x.mp3"));
+
+    // A pack's relative sound is found in the program folder, whatever the working folder.
+    QDir(m_folder.path()).mkpath("ecoutes");
+    writeFile("ecoutes/gamme.wav", "RIFF....WAVEfmt ");
+    questions({question("Q ?", {"A", "B"}, "1", "101", "ecoutes\\gamme.wav", "absent.rcc")});
+    j.Debut_Click();
+    compteARebours();
+    EXPECT_TRUE(m_audio->calls.contains("open " + path("ecoutes/gamme.wav")));
 }
 
 TEST_F(Partie, AMissingQuestionFileShowsNothingAndOnlyTheTimeOutEndsIt)
@@ -236,8 +248,8 @@ TEST_F(Partie, ATimeOutInATimedGameCostsNothing)
     EXPECT_EQ(score(1), "0");
     EXPECT_EQ(score(2), "0");
     EXPECT_TRUE(m_sons->played.isEmpty());
-    EXPECT_TRUE(j.Label_nom_vainqueur->Visible() ||
-                j.Label_question_n->Caption() == kQuestionSubsidiaire);
+    EXPECT_FALSE(j.Label_nom_vainqueur->Visible());
+    EXPECT_EQ(j.Label_question_n->Caption(), kQuestionSubsidiaire);
 }
 
 // Real key events into the list box, per game type: who scores, who is marked.
@@ -366,6 +378,10 @@ TEST_F(Partie, ATieOfThreePutsTheLowestOutAndTheTieBreakDecides)
     touche(Qt::Key_F2);
     EXPECT_TRUE(j.Label_nom_vainqueur->Visible());
     EXPECT_EQ(j.Label_nom_vainqueur->Caption(), j.Label_nom_joueur1->Caption());
+    // The match played again has its three players.
+    j.Debut_Click();
+    EXPECT_TRUE(j.Label_score3->Visible());
+    EXPECT_EQ(score(3), "0");
 }
 
 TEST_F(Partie, ATieOfTwoPlaysATieBreakWhoseWrongAnswersEndIt)
@@ -392,7 +408,8 @@ TEST_F(Partie, TheOnePlayerScoreIsShownOutOfTheQuestions)
 
 TEST_F(Partie, TheButtonsStopResumeAndLeave)
 {
-    writeFile("random.tpq", "1,1\r\n");
+    // Quoted numbers read as the tool and the text slots read them: in order.
+    writeFile("random.tpq", "\"1\",\"1\"\r\n");
     Form_jeu &j = enJeu("2");
     EXPECT_EQ(readFile("random.tpq"), QByteArray(" 1  1 \r\n"));
     j.Image_score_Click(); // answers open: nothing

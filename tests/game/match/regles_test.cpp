@@ -256,14 +256,8 @@ TEST(FichierQuestion, PicturesAndSoundsStayInTheirFolder)
     EXPECT_EQ(cheminDansDossier("/p/images", "/etc/passwd"), std::nullopt);
     EXPECT_EQ(cheminDansDossier("/p/images", "..\\..\\secret.jpg"), std::nullopt);
     EXPECT_EQ(cheminDansDossier("/p/audio", "C:\\son.mp3"), std::nullopt);
-}
-
-TEST(FichierOrdre, KeepsTheFlagAndWritesTheGamesForm)
-{
-    EXPECT_EQ(ligneOrdre(drapeauOrdre("1,1\r\n")), QByteArray(" 1  1 \r\n"));
-    EXPECT_EQ(ligneOrdre(drapeauOrdre(" 0  1 \r\n")), QByteArray(" 0  1 \r\n"));
-    EXPECT_EQ(ligneOrdre(drapeauOrdre(" 1  7 \r\n")), QByteArray(" 1  1 \r\n"));
-    EXPECT_EQ(ligneOrdre(drapeauOrdre({})), QByteArray(" 0  1 \r\n"));
-    EXPECT_EQ(ligneOrdre(drapeauOrdre("n'importe quoi")), QByteArray(" 0  1 \r\n"));
-    EXPECT_EQ(ligneOrdre(-2), QByteArray("-2  1 \r\n"));
+    // A pack's sound is used as written, from the program folder when it is relative.
+    EXPECT_EQ(cheminSonPaquet("/p", "ecoutes\\gamme.wav"), "/p/ecoutes/gamme.wav");
+    EXPECT_EQ(cheminSonPaquet("/p", "/sons/gamme.wav"), "/sons/gamme.wav");
+    EXPECT_EQ(cheminSonPaquet("/p", ""), "");
 }

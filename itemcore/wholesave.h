@@ -1,0 +1,34 @@
+// Saving a file whole or not at all, for every program: the bytes go to a temporary file beside
+// the file, reach the disk, then the temporary is renamed over it, so that a reader, or a save
+// killed half-way, sees the old file or the new one and never a part. A save never replaces
+// anything but a regular file: a path that names, links followed, a device, a named pipe or a
+// folder is refused and nothing is written.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace itemcore {
+
+struct SaveResult {
+    enum Failure { None, NotRegular, System };
+    Failure failure = None;
+    int error = 0; // the system's error number, for a System failure
+
+    explicit operator bool() const { return failure == None; }
+};
+
+// Replaces the file that `path` names (through its links) with `bytes`, keeping its permissions.
+// Temporary files that earlier saves left in that folder are removed first, once they are a
+// minute old.
+SaveResult saveWholeFile(const std::string &path, std::string_view bytes);
+
+// Temporary files of saves are named "." + the file's name + ".tempel-" + six letters or digits
+// ("KSV.tpq" gives ".KSV.tpq.tempel-a8Zk3q"): hidden from file lists, never taken for data.
+bool isSaveTemporary(std::string_view fileName);
+
+// Removes the temporary files of saves in `folder` whose last change is at least
+// `ageSeconds` old: what a save killed between writing and renaming left behind.
+void removeStaleTemporaries(const std::string &folder, long long ageSeconds = 60);
+
+} // namespace itemcore

@@ -1,0 +1,25 @@
+// Pictures from files (a question's picture, an avatar), read whole through the bounded reader
+// and decoded from memory: a named pipe, a device or a runaway file in a picture's place shows
+// no picture and never holds the program.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <optional>
+
+namespace platform {
+
+// Far beyond any picture the screens show; a larger file is not a picture to load.
+inline constexpr qint64 kLargestPicture = 32 * 1024 * 1024;
+
+// The bytes of a picture file, for a decoder that reads from memory (an animation); nothing
+// when it cannot be read or is larger than any picture.
+std::optional<QByteArray> readPictureFile(const QString &path);
+
+// The picture of a file (the first frame of an animation), scaled to fit `within` keeping its
+// proportions when a size is given; a null image when it cannot be read or decoded.
+QImage readPicture(const QString &path, const QSize &within = {});
+
+} // namespace platform
