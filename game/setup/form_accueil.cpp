@@ -10,11 +10,15 @@
 #include "platform/errors.h"
 #include "platform/keyboardlocks.h"
 #include "platform/programfolder.h"
+#include "platform/resourcemodule.h"
 #include "platform/screens.h"
 
 #include <QGuiApplication>
+#include <QImage>
 #include <QScreen>
 #include <QTimer>
+
+#include <future>
 
 using namespace platform;
 
@@ -22,6 +26,14 @@ namespace {
 constexpr int kLargeur = 12000;
 constexpr int kHauteur = 9000;
 constexpr int kSeconde = 1000;
+
+// One of the game's own pictures decoded on a thread of its own, a null picture when it is
+// missing or damaged. Its bytes are read here: the resource modules belong to this thread.
+std::future<QImage> imageDuJeuEnArrierePlan(const QString &nom)
+{
+    const ResourceRead lu = readResource(0, QStringLiteral("fond"), nom);
+    return std::async(std::launch::async, [octets = lu.bytes] { return QImage::fromData(octets); });
+}
 } // namespace
 
 QPixmap imageDuJeu(const QString &nom)
@@ -72,12 +84,17 @@ void Form_accueil::Form_Load()
 {
     Form_fond &fond = form_fond();
     const QSize ecran = Resolution_ecran();
+    // The background, the largest picture, decodes while the background screen is shown and
+    // the welcome picture decoded: nothing is drawn before both are set.
+    std::future<QImage> imageFond;
     if (const QString nom = nomFondEcran(ecran.width(), ecran.height()); !nom.isEmpty())
-        fond.setPicture(imageDuJeu(nom));
+        imageFond = imageDuJeuEnArrierePlan(nom);
     fond.afficherPleinEcran();
 
     centre();
     setPicture(imageDuJeu(QStringLiteral("accueil")));
+    if (imageFond.valid())
+        fond.setPicture(QPixmap::fromImage(imageFond.get()));
     // The rest waits for the first frame on the screen: the settings store's text boxes start
     // the fonts, and the sound engine its libraries, which would hold the frame back.
     m_suiteEnAttente = true;
