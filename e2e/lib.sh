@@ -1,8 +1,11 @@
 # shellcheck shell=bash disable=SC2034,SC2154  # variables shared with the sourcing script
-# What the end-to-end scripts share; each sources it after `set -euo pipefail` and sets `out`,
-# the folder of its screenshots, before its first shot.
+# What the end-to-end scripts share; each sources it after `set -euo pipefail`, then calls
+# `setup`. They run side by side with each other and the unit tests, on a busy machine too: no
+# fixed pause, every step waits for what it needs, up to a deadline that fails clearly.
 
-pids=() xvfb='' work='' failures=0
+pids=() xvfb='' work='' failures=0 timed_out=0
+# Generous: a wait ends as soon as what it waits for is there.
+deadline=${E2E_DEADLINE:-60}
 
 # Whatever way a script ends, nothing it started outlives it.
 kill_at_exit() { pids+=("$1"); }
@@ -14,52 +17,132 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# copy_app BUILD NAME: the laid-out program folder copied into a new folder under /tmp, gone at
-# exit, so that a run's files stay out of the build. Sets work, that folder, and app, the copy.
+# setup NAME BUILD PROGRAM...: `build`, the build folder (the one beside the scripts when BUILD
+# is empty), which must hold the programs; `out`, the run's screenshots and logs,
+# BUILD/e2e/NAME, emptied; `work`, a temporary folder gone at exit.
+setup() {
+  local name=$1 program
+  build=$(realpath "${2:-$(dirname "${BASH_SOURCE[0]}")/../build}")
+  shift 2
+  for program in "$@"; do
+    [[ -x $build/app/$program ]] || { echo "no $program in $build/app: build first" >&2; exit 1; }
+  done
+  out=$build/e2e/$name
+  rm -rf "$out"
+  mkdir -p "$out"
+  work=$(mktemp -d "/tmp/e2e-$name.XXXXXX")
+}
+
+# copy_app: the laid-out program folder copied into `work`, so that a run's files stay out of
+# the build; sets `app`, the copy.
 copy_app() {
-  work=$(mktemp -d "/tmp/$2-app.XXXXXX")
-  cp -r "$1/app" "$work/app"
+  cp -r "$build/app" "$work/app"
   app=$work/app
 }
 
-# start_xvfb WIDTH HEIGHT DIR: a virtual screen of the script's own, its runtime folder in DIR.
-# Xvfb picks a free display number and writes it once it takes clients, so runs side by side
-# never meet. -noreset keeps the keyboard's lock state when the last client leaves.
+# start_xvfb WIDTH HEIGHT: a virtual screen of the script's own, its keyboard with the French
+# letters (e2e/clavier.c). Xvfb picks a free display number and writes it once it takes
+# clients, so runs side by side never meet. -noreset keeps the keyboard's lock state when the
+# last client leaves.
 start_xvfb() {
   width=$1 height=$2
-  export XDG_RUNTIME_DIR=$3/runtime
+  export XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb
   mkdir -p -m 700 "$XDG_RUNTIME_DIR"
   local number=$XDG_RUNTIME_DIR/display
   Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp -noreset \
     3>"$number" >/dev/null 2>&1 &
   xvfb=$!
-  for _ in $(seq 50); do [[ -s $number ]] && break; sleep 0.1; done
-  [[ -s $number ]] || { echo "Xvfb did not start" >&2; exit 1; }
+  await test -s "$number" || fail "Xvfb did not start"
   DISPLAY=:$(cat "$number")
   export DISPLAY
+  gcc -O2 "$(dirname "${BASH_SOURCE[0]}")/clavier.c" -o "$work/clavier" -lX11
+  "$work/clavier" || fail "no room on the virtual keyboard for the French letters"
 }
 
-# check DESCRIPTION COMMAND...: the run goes on after a failure, so that one run shows them all.
+# await COMMAND...: COMMAND run again until it succeeds or the deadline passes; its last status.
+# Once one wait has run out, the program is not doing what the run expects: the later waits
+# last a tenth as long, so that a broken run still ends soon.
+await() {
+  local end=$((SECONDS + deadline))
+  until "$@"; do
+    if ((SECONDS >= end)); then
+      ((timed_out)) || deadline=$(((deadline + 9) / 10))
+      timed_out=1
+      return 1
+    fi
+    sleep 0.1
+  done
+}
+# wait_for WHAT COMMAND...: waits for what the next steps need; the run stops without it.
+wait_for() {
+  local what=$1 waited=$deadline
+  shift
+  await "$@" || { shot timeout || true; fail "waited $waited s for $what (see timeout.png)"; }
+}
+# check DESCRIPTION COMMAND...: waits for COMMAND to hold; the run goes on after a failure, so
+# that one run shows them all.
 check() {
-  local what=$1; shift
-  if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
+  local what=$1
+  shift
+  if await "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
 }
 finish() { echo "screenshots in $out"; exit $((failures > 0)); }
 # For the scripts whose next steps make no sense once one has failed.
 fail() { echo "FAIL: $*"; exit 1; }
 
 shot() { import -window root "$out/$1.png"; }
-# click X Y [PAUSE]: a point of the 800 x 600 windows, which are centred on the display.
-click() {
-  xdotool mousemove $(((width - 800) / 2 + $1)) $(((height - 600) / 2 + $2)) click 1
-  sleep "${3:-0}"
+# shows NAME COMMAND...: screenshot NAME taken anew, then COMMAND, which looks at it.
+shows() {
+  shot "$1"
+  shift
+  "$@"
 }
-# The colour of a pixel of a screenshot, as "r,g,b". ImageMagick's own convert, here and below:
+# click X Y: a point of the 800 x 600 windows, which are centred on the display, as are the
+# points and regions below.
+click() { xdotool mousemove $(((width - 800) / 2 + $1)) $(((height - 600) / 2 + $2)) click 1; }
+# The colour of a point of a screenshot, as "r,g,b". ImageMagick's own convert, here and below:
 # the one first on PATH may be a stand-in.
 pixel() {
+  local x=$(((width - 800) / 2 + $2)) y=$(((height - 600) / 2 + $3))
   /usr/bin/convert "$out/$1.png" \
-    -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+    -format "%[fx:int(255*p{$x,$y}.r)],%[fx:int(255*p{$x,$y}.g)],%[fx:int(255*p{$x,$y}.b)]" info:
+}
+# is COLOUR NAME X Y: whether that point is white, red, green, blue or yellow.
+is() {
+  local r g b
+  IFS=, read -r r g b <<<"$(pixel "$2" "$3" "$4")"
+  case $1 in
+    white) ((r > 230 && g > 230 && b > 230)) ;;
+    red) ((r > 150 && g < 100 && b < 100)) ;;
+    green) ((g > 150 && r < 100 && b < 120)) ;;
+    blue) ((b > 180 && r < 100 && g < 150)) ;;
+    yellow) ((r > 200 && g > 200 && b < 80)) ;;
+  esac
 }
 # differ A B [WxH+X+Y]: whether two screenshots differ, whole or in one region.
 differ() { [[ $(signature "$1" "${3:-}") != $(signature "$2" "${3:-}") ]]; }
-signature() { /usr/bin/convert "$out/$1.png" ${2:+-crop "$2" +repage} -format '%#' info:; }
+same() { ! differ "$@"; }
+signature() {
+  local crop=()
+  if [[ $2 =~ ^([0-9]+x[0-9]+)\+([0-9]+)\+([0-9]+)$ ]]; then
+    crop=(-crop "${BASH_REMATCH[1]}+$(((width - 800) / 2 + BASH_REMATCH[2]))+$(((height - 600) / 2 + BASH_REMATCH[3]))" +repage)
+  fi
+  /usr/bin/convert "$out/$1.png" "${crop[@]}" -format '%#' info:
+}
+
+not() { ! "$@"; }
+ended() { ! kill -0 "$1" 2>/dev/null; }
+# focused TITLE: whether the window with the keyboard has that title (an extended regular
+# expression, as below: Qt may add the program's name).
+focused() { [[ $(xdotool getwindowfocus getwindowname 2>/dev/null) =~ $1 ]]; }
+# window TITLE: the id of the shown window of that title.
+window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
+shown() { [[ -n $(window "$1") ]]; }
+gone() { ! shown "$1"; }
+
+# The game's screens, each told by a point of its own in screenshot NAME taken anew: the game
+# choice's quit picture (red), the avatar screen's "Suite" arrow (blue), the game screen's
+# "Debut" button (green).
+on_choice() { shows "$1" is red "$1" 771 581 && is white "$1" 330 140; }
+on_avatars() { shows "$1" is blue "$1" 771 581; }
+on_game() { shows "$1" is green "$1" 262 532; }

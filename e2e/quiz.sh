@@ -3,21 +3,14 @@
 # as ./run.sh starts it. The real text-slot question program asks a known question from a
 # one-line question file. A one-player game: the question appears after the countdown, a keypad
 # answer scores, the end shows the score. Then a 2-player match where both players answer by
-# keys. Last a listening question, whose piece is opened from the program folder.
-# Usage: e2e/quiz.sh [build dir] [output dir]
+# keys. Last a listening question, whose piece is opened from the program folder. Screenshots
+# go to <build>/e2e/quiz/.
+# Usage: e2e/quiz.sh [build dir]
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
-
-build=$(cd "${1:-$(dirname "$0")/../build}" && pwd)
-out=${2:-$(mktemp -d /tmp/quiz.XXXXXX)}
-mkdir -p "$out"
-copy_app "$build" quiz
-start_xvfb 800 600 "$work"
-
-same() { ! differ "$@"; }
-white() { [ "$(pixel "$1" "$2" "$3")" = "255,255,255" ]; }
-notwhite() { ! white "$@"; }
-reddish() { IFS=, read -r r g b <<<"$(pixel "$1" "$2" "$3")"; [ "$r" -gt 150 ] && [ "$g" -lt 100 ]; }
+setup quiz "${1:-}" Tempeljeu
+copy_app
+start_xvfb 800 600
 
 # One question a game, no sound effects. The themes: only theme number $1 is on.
 printf '"question","1","120","non","non","oui","non","non","0","1","non"\r\n' >"$app/KSV.tpq"
@@ -39,59 +32,57 @@ rm -f "$app/question.tpq"
     >"$out/tempeljeu.log" 2>&1) &
 game=$!
 kill_at_exit "$game"
-sleep 4
+wait_for "the game choice" on_choice 0-choix
 
 # Slot positions on the 800 x 600 game screen.
 SCORE1=132x104+128+356
 SCORE2=132x104+388+356
-play_to_question() {
-    click 400 542 0.5 # "Debut"
-    sleep 3.3         # the countdown
-}
+# The question panel is white where the game screen is not.
+question_shown() { shows "$1" is white "$1" 500 25; }
 
 # --- One player ---
-click 270 129 1.5 # "Jouer" of "1 joueur"
-click 771 581 1.5 # "Suite"
-shot 1-jeu-seul
-play_to_question
-shot 2-question
+click 270 129 # "Jouer" of "1 joueur"
+wait_for "the avatar screen" on_avatars 1-photos
+click 771 581 # "Suite"
+wait_for "the game screen" on_game 1-jeu-seul
+click 400 542 # "Debut", then the countdown
+check "the question panel is shown" question_shown 2-question
 check "the question program wrote its question" test -s "$app/question.tpq"
-check "the question panel is shown" white 2-question 500 25
 xdotool key KP_2
-sleep 0.5
-shot 3-fin
-check "the keypad answer scored" differ 2-question 3-fin "$SCORE2"
-check "the question panel is gone at the end" notwhite 3-fin 500 25
-check "the score is announced" differ 2-question 3-fin 400x50+30+80
+check "the keypad answer scored" shows 3-fin differ 2-question 3-fin "$SCORE2"
+check "the question panel is gone at the end" shows 3-fin not is white 3-fin 500 25
+check "the score is announced" shows 3-fin differ 2-question 3-fin 400x50+30+80
 
 # --- Two players: back to the game choice ---
-click 16 582 1 # "Retour" of the game screen
-click 16 582 1 # "Retour" of the avatar screen
-click 488 129 1.5 # "2 joueurs"
-click 771 581 1.5 # "Suite"
-play_to_question
-shot 4-duel
-check "the duel's question is shown" white 4-duel 500 25
+click 16 582 # "Retour" of the game screen
+wait_for "the avatar screen" on_avatars 4-photos
+click 16 582 # "Retour" of the avatar screen
+wait_for "the game choice" on_choice 4-choix
+click 488 129 # "2 joueurs"
+wait_for "the avatar screen" on_avatars 4-photos-duel
+click 771 581 # "Suite"
+wait_for "the game screen" on_game 4-jeu
+click 400 542 # "Debut", then the countdown
+check "the duel's question is shown" question_shown 4-duel
 xdotool key KP_1 # slot 2 wrong
-sleep 0.4
-shot 5-faux
-check "slot 2 is marked wrong" reddish 5-faux 332 408
+check "slot 2 is marked wrong" shows 5-faux is red 5-faux 332 408
 check "slot 2's score is unchanged" same 4-duel 5-faux "$SCORE2"
 xdotool key F2 # slot 1 right
-sleep 0.5
-shot 6-vainqueur
-check "slot 1 scored" differ 5-faux 6-vainqueur "$SCORE1"
-check "the winner is announced" differ 5-faux 6-vainqueur 400x50+30+80
+check "slot 1 scored" shows 6-vainqueur differ 5-faux 6-vainqueur "$SCORE1"
+check "the winner is announced" shows 6-vainqueur differ 5-faux 6-vainqueur 400x50+30+80
 
 # --- A listening question: its piece is opened from the program folder ---
-click 16 582 1 # "Retour" of the game screen
-click 16 582 1 # "Retour" of the avatar screen
+click 16 582 # "Retour" of the game screen
+wait_for "the avatar screen" on_avatars 7-photos
+click 16 582 # "Retour" of the avatar screen
+wait_for "the game choice" on_choice 7-choix
 only_theme 19 >"$app/themes.tpq" # read again at the game choice
-click 270 129 1.5 # "1 joueur"
-click 771 581 1.5 # "Suite"
-play_to_question
-shot 7-ecoute
-check "the listening question is shown" white 7-ecoute 500 25
+click 270 129 # "Jouer" of "1 joueur"
+wait_for "the avatar screen" on_avatars 7-photos-ecoute
+click 771 581 # "Suite"
+wait_for "the game screen" on_game 7-jeu
+click 400 542 # "Debut", then the countdown
+check "the listening question is shown" question_shown 7-ecoute
 check "its piece was opened in the program folder" grep -q "ouvert $app/ecoutes/" "$out/tempeljeu.log"
 
 check "the game is still running" kill -0 "$game"

@@ -5,6 +5,7 @@
 #include "platform/process.h"
 #include "platform/registry.h"
 #include "platform/registry_desktop.h"
+#include "support/recordingstarter.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -148,19 +149,6 @@ TEST_F(EditorTest, AboutBoxShowsTheVersionAndClosesOnEnterOrEscape)
     }
 }
 
-namespace {
-struct RecordingStarter : platform::ProcessStarter {
-    QStringList *started;
-    bool ok;
-    RecordingStarter(QStringList *s, bool k) : started(s), ok(k) {}
-    bool startDetached(const QString &program, const QStringList &) override
-    {
-        *started << program;
-        return ok;
-    }
-};
-} // namespace
-
 class SysInfoTest : public EditorTest {
 protected:
     void TearDown() override
@@ -180,9 +168,11 @@ protected:
                     return dossier;
                 return std::optional<QString>();
             });
-        platform::setProcessStarter(std::make_unique<RecordingStarter>(&started, demarre));
+        auto starter = std::make_unique<RecordingStarter>(&started);
+        starter->answer = demarre;
+        platform::setProcessStarter(std::move(starter));
     }
-    QStringList started;
+    std::vector<QString> started;
 };
 
 TEST_F(SysInfoTest, StartsTheToolNamedByTheFirstValue)
@@ -190,7 +180,7 @@ TEST_F(SysInfoTest, StartsTheToolNamedByTheFirstValue)
     repondre(QStringLiteral("/usr/bin/hardinfo"), std::nullopt);
     frmAbout about;
     about.cmdSysInfo->setValue(true);
-    EXPECT_EQ(started, QStringList({"/usr/bin/hardinfo"}));
+    EXPECT_EQ(started, std::vector<QString>{"/usr/bin/hardinfo"});
     EXPECT_TRUE(messages().empty());
 }
 
@@ -215,7 +205,8 @@ TEST_F(SysInfoTest, UnavailableWhenNothingStarts)
     writeFile(QStringLiteral("outils/MSINFO32.EXE"), "");
     repondre(std::nullopt, path(QStringLiteral("outils")));
     frmAbout().StartSysInfo();
-    EXPECT_EQ(started.last(), path(QStringLiteral("outils/MSINFO32.EXE")));
+    ASSERT_FALSE(started.empty());
+    EXPECT_EQ(started.back(), path(QStringLiteral("outils/MSINFO32.EXE")));
 }
 
 TEST_F(EditorTest, DesktopAnswersWithAnInformationToolFoundOnThePath)

@@ -1,7 +1,5 @@
 #include "editortest.h"
 
-#include "platform/messagebox.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
@@ -16,14 +14,15 @@ void EditorTest::SetUp()
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
     QDir(m_folder.path()).mkpath(QStringLiteral("images"));
     QDir(m_folder.path()).mkpath(QStringLiteral("audio"));
-    platform::setMsgBoxAnswerer([this](const QString &text, int style, const QString &title) {
-        m_messages.push_back({text, style, title});
-        if (reponses.empty())
-            return int(platform::vbOK);
-        const int reponse = reponses.front();
-        reponses.pop_front();
-        return reponse;
-    });
+    enregistrerMessages();
+    // The boxes take the queued answers in turn, then "OK".
+    m_pendantMessage = [this] {
+        m_reponse = platform::vbOK;
+        if (!reponses.empty()) {
+            m_reponse = reponses.front();
+            reponses.pop_front();
+        }
+    };
     auto fake = std::make_unique<FakeDialogues>();
     dialogues = fake.get();
     main = std::make_unique<editor::frmMain>(std::move(fake));

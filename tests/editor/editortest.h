@@ -3,6 +3,7 @@
 #pragma once
 
 #include "editor/frmmain.h"
+#include "support/messagerecorder.h"
 #include "support/programfoldertest.h"
 
 #include <QPrinter>
@@ -10,12 +11,6 @@
 
 #include <deque>
 #include <memory>
-
-struct Message {
-    QString text;
-    int style;
-    QString title;
-};
 
 // Each dialog takes the next answer of its queue; an empty queue cancels.
 struct FakeDialogues : editor::Dialogues {
@@ -54,7 +49,7 @@ struct FakeDialogues : editor::Dialogues {
     }
 };
 
-class EditorTest : public ProgramFolderTest {
+class EditorTest : public ProgramFolderTest, protected MessageRecorder {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -71,5 +66,4 @@ protected:
     // The answers to the next message boxes; OK once none is left.
     std::deque<int> reponses;
     QTemporaryDir m_settings;
-    std::vector<Message> m_messages;
 };

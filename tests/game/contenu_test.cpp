@@ -12,6 +12,7 @@
 #include "game/wavecheck.h"
 #include "platform/codec1252.h"
 #include "platform/resourcemodule.h"
+#include "support/questiontexts.h"
 
 #include <array>
 #include <set>
@@ -27,14 +28,11 @@ QByteArray fileBytes(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// A question line: eight double-quoted items separated by commas, nothing else.
+// A question line read as the question programs read it; nothing when they would refuse it.
 std::optional<QStringList> questionItems(const QString &line)
 {
-    static const QRegularExpression form(QStringLiteral("^\"([^\"]*)\"(,\"([^\"]*)\"){7}$"));
-    if (!form.match(line).hasMatch())
-        return std::nullopt;
-    QStringList items = line.mid(1, line.size() - 2).split(QStringLiteral("\",\""));
-    return items.size() == 8 ? std::optional(items) : std::nullopt;
+    const auto bytes = platform::encode1252(line);
+    return bytes ? questionTexts(*bytes) : std::nullopt;
 }
 
 // What every question must hold for a class to be able to answer it; empty when it does.
@@ -58,6 +56,10 @@ QString questionProblem(const QStringList &items)
     for (const QString &item : items)
         if (item != item.trimmed() || item.contains(QStringLiteral("  ")))
             return QStringLiteral("stray blanks in \"%1\"").arg(item);
+    // Read whole by the programs, but asked with an apostrophe in its place.
+    for (const QString &item : items)
+        if (item.contains(QLatin1Char('"')))
+            return QStringLiteral("a double quote in \"%1\"").arg(item);
     return {};
 }
 
@@ -114,7 +116,7 @@ TEST_P(Bank, HoldsAtLeastFortyWellFormedQuestions)
     for (const QString &line : all) {
         SCOPED_TRACE(qPrintable(line));
         const auto items = questionItems(line);
-        ASSERT_TRUE(items) << "not 8 quoted items";
+        ASSERT_TRUE(items) << "not a question line";
         EXPECT_EQ(questionProblem(*items), QString());
         // A pack question always names a picture: the game has nothing to show in its place.
         static const QRegularExpression resourceName(QStringLiteral("^[A-Z0-9_]+$"));
@@ -189,8 +191,11 @@ TEST(SampleQuestionFiles, AreInTheEditorsFormatAndLaidOutByteForByte)
         for (const QString &line : lines) {
             SCOPED_TRACE(qPrintable(line));
             const auto items = questionItems(line);
-            ASSERT_TRUE(items) << "not 8 quoted items";
+            ASSERT_TRUE(items) << "not a question line";
             EXPECT_EQ(questionProblem(*items), QString());
+            // As the wizard writes it: every item in double quotes.
+            EXPECT_TRUE(line.startsWith(u'"') && line.endsWith(u'"') &&
+                        line.count(QStringLiteral("\",\"")) == 7);
             ++questions;
         }
     }

@@ -1,16 +1,13 @@
 // The animated picture control on a real two-frame GIF (red, then blue), on "" and on files
 // that hold no picture.
 #include "platform/animatedpicture.h"
+#include "support/attendre.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QMovie>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace {
 
@@ -23,17 +20,6 @@ const unsigned char kTwoFrames[] = {
     0x02, 0x05, 0x84, 0x8f, 0xa9, 0x8b, 0x05, 0x00, 0x21, 0xf9, 0x04, 0x00, 0x02, 0x00,
     0x00, 0x00, 0x2c, 0x00, 0x00, 0x00, 0x00, 0x08, 0x00, 0x04, 0x00, 0x80, 0x00, 0x00,
     0xff, 0x00, 0x00, 0x00, 0x02, 0x05, 0x84, 0x8f, 0xa9, 0x8b, 0x05, 0x00, 0x3b};
-
-bool waitUntil(const std::function<bool()> &done, int milliseconds = 2000)
-{
-    QDeadlineTimer deadline(milliseconds);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
 
 class AnimatedPictureTest : public ::testing::Test {
 protected:
@@ -90,9 +76,9 @@ TEST_F(AnimatedPictureTest, AnimationOnPlaysAndOffStopsOnTheFirstFrame)
     m_control->setCheminImage(playOncePath());
     m_control->setAnimation(true);
     EXPECT_TRUE(m_control->Animation());
-    EXPECT_TRUE(waitUntil([&] { return shownColour() == QColor(Qt::blue); }));
-    EXPECT_TRUE(waitUntil([&] { return shownColour() == QColor(Qt::red); }));
-    EXPECT_TRUE(waitUntil([&] { return shownColour() == QColor(Qt::blue); }));
+    EXPECT_TRUE(attendreQue([&] { return shownColour() == QColor(Qt::blue); }));
+    EXPECT_TRUE(attendreQue([&] { return shownColour() == QColor(Qt::red); }));
+    EXPECT_TRUE(attendreQue([&] { return shownColour() == QColor(Qt::blue); }));
 
     m_control->setAnimation(false);
     m_control->setReglageEntier(0);

@@ -3,6 +3,7 @@
 #include "platform/controllers.h"
 
 #include "platform/virtualjoystick.h"
+#include "support/attendre.h"
 
 #include <gtest/gtest.h>
 

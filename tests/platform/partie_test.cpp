@@ -8,6 +8,7 @@
 
 #include "support/touches.h"
 #include <QKeyEvent>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 #include <thread>
@@ -15,9 +16,23 @@
 using namespace platform;
 
 namespace {
-void patienter(int ms)
+// Whether a period was kept or restarted is read against a reference timer started just
+// before: a restarted timer ends after it, a kept one before it, however busy the machine.
+// Each is read on the side where a pause between the two reads cannot change the order.
+bool finitAvant(const Timer &timer, const QTimer &reference)
 {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    const int r = reference.remainingTime();
+    return timer.RemainingTime() < r;
+}
+bool finitApres(const Timer &timer, const QTimer &reference)
+{
+    const int t = timer.RemainingTime();
+    return t >= reference.remainingTime();
+}
+// Long enough for a millisecond clock to see that the timer started earlier.
+void laisserCourir()
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
 }
 } // namespace
 
@@ -26,23 +41,30 @@ TEST(PartiePlatform, SwitchingOnARunningTimerKeepsItsPeriod)
     QObject owner;
     Timer timer(&owner, "Timer_tempello", 10000);
     timer.setEnabled(true);
-    patienter(60);
+    laisserCourir();
+    QTimer reference;
+    reference.setTimerType(Qt::PreciseTimer);
+    reference.start(10000);
     timer.setEnabled(true);
-    EXPECT_LT(timer.RemainingTime(), 9960);
+    EXPECT_TRUE(finitAvant(timer, reference));
 }
 
 TEST(PartiePlatform, OffThenOnOrANewIntervalRestartsThePeriod)
 {
     QObject owner;
     Timer timer(&owner, "Timer_tempello", 10000, true);
-    patienter(60);
+    laisserCourir();
+    QTimer reference;
+    reference.setTimerType(Qt::PreciseTimer);
+    reference.start(10000);
     timer.setEnabled(false);
     EXPECT_EQ(timer.RemainingTime(), -1);
     timer.setEnabled(true);
-    EXPECT_GT(timer.RemainingTime(), 9950);
-    patienter(60);
+    EXPECT_TRUE(finitApres(timer, reference));
+    laisserCourir();
+    reference.start(20000);
     timer.setInterval(20000);
-    EXPECT_GT(timer.RemainingTime(), 19950);
+    EXPECT_TRUE(finitApres(timer, reference));
 }
 
 TEST(PartiePlatform, DoEventsRunsTheTestsScript)

@@ -1,8 +1,6 @@
 // A virtual game controller of SDL2's, plugged in the test process for as long as it lives.
 #pragma once
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QString>
 
 #include <SDL.h>
@@ -74,13 +72,3 @@ private:
     int m_buttons;
     SDL_Joystick *m_joystick = nullptr;
 };
-
-// Runs the events until `done`, for a few seconds at most.
-template <class F> bool attendreQue(F done)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    return done();
-}

@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -14,16 +15,23 @@ struct RecordingStarter : platform::ProcessStarter {
     std::vector<QString> *started;
     // Called with the program's bare name ("compos", "Tempelgestion").
     std::function<void(const QString &)> standIn;
+    // What each start answers: whether the program could be started.
+    bool answer = false;
+    // Each start's arguments, when the test keeps them.
+    std::vector<QStringList> *arguments = nullptr;
+
     explicit RecordingStarter(std::vector<QString> *s,
                               std::function<void(const QString &)> programme = {})
         : started(s), standIn(std::move(programme))
     {
     }
-    bool startDetached(const QString &program, const QStringList &) override
+    bool startDetached(const QString &program, const QStringList &args) override
     {
         started->push_back(program);
+        if (arguments)
+            arguments->push_back(args);
         if (standIn)
             standIn(QFileInfo(program).fileName());
-        return false;
+        return answer;
     }
 };

@@ -5,6 +5,7 @@
 #include "game/match/reponses.h"
 #include "platform/screens.h"
 #include "platform/virtualjoystick.h"
+#include "support/attendre.h"
 
 namespace {
 

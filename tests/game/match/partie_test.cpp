@@ -248,8 +248,8 @@ TEST_F(Partie, ATimeOutInATimedGameCostsNothing)
     EXPECT_EQ(score(1), "0");
     EXPECT_EQ(score(2), "0");
     EXPECT_TRUE(m_sons->played.isEmpty());
-    EXPECT_TRUE(j.Label_nom_vainqueur->Visible() ||
-                j.Label_question_n->Caption() == kQuestionSubsidiaire);
+    EXPECT_FALSE(j.Label_nom_vainqueur->Visible());
+    EXPECT_EQ(j.Label_question_n->Caption(), kQuestionSubsidiaire);
 }
 
 // Real key events into the list box, per game type: who scores, who is marked.

@@ -13,9 +13,9 @@
 #include "platform/soundeffects.h"
 
 #include "game/setup/ecranstest.h"
+#include "support/attendre.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTimer>
 
 using platform::Screens;
@@ -122,11 +122,7 @@ TEST_F(Cablage, TheWelcomeSoundIsPlayedOnceTheWelcomeScreenIsDrawn)
         Peintures peintures;
         form_accueil().installEventFilter(&peintures);
         form_accueil().Show();
-        QElapsedTimer horloge;
-        horloge.start();
-        while (horloge.elapsed() < 5000 && peintures.nombre == 0)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        ASSERT_GT(peintures.nombre, 0);
+        ASSERT_TRUE(attendreQue([&] { return peintures.nombre > 0; }));
         // The sound is asked for from the event queue, just after the first paint.
         for (int tour = 0; tour < 3; ++tour)
             QCoreApplication::processEvents();
