@@ -128,7 +128,7 @@ void writePosition(const std::string &file, const Position &p)
     itemcore::RecordLine record;
     record.number(p.line).number(p.order.changed).number(p.order.inode).text(itemText(p.path));
     // A lost position only means starting again from the top: nothing to report.
-    itemcore::saveWholeFile(file, record.line());
+    itemcore::saveWholeFile(file, record.line(), itemcore::SaveSync::None);
 }
 
 struct Chosen {

@@ -98,7 +98,7 @@ void Tirage::save() const
     for (const long long index : m_asked)
         record.number(index);
     // A record lost only means that a question may come again: nothing to report.
-    itemcore::saveWholeFile(m_file, record.line());
+    itemcore::saveWholeFile(m_file, record.line(), itemcore::SaveSync::None);
 }
 
 } // namespace questions
