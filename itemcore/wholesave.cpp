@@ -119,7 +119,7 @@ void removeStaleTemporaries(const std::string &folder, long long ageSeconds)
     }
 }
 
-SaveResult saveWholeFile(const std::string &path, std::string_view bytes)
+SaveResult saveWholeFile(const std::string &path, std::string_view bytes, SaveSync sync)
 {
     const std::string target = linkTarget(path);
     struct stat existing {};
@@ -148,7 +148,7 @@ SaveResult saveWholeFile(const std::string &path, std::string_view bytes)
         fchmod(fd, existing.st_mode & 07777);
     int error = writeAll(fd, bytes);
     // Some file systems cannot sync; the rename still makes the save whole.
-    if (error == 0 && fsync(fd) != 0 && errno != EINVAL)
+    if (error == 0 && sync == SaveSync::ToDisk && fsync(fd) != 0 && errno != EINVAL)
         error = errno;
     if (close(fd) != 0 && error == 0)
         error = errno;

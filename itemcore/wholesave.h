@@ -1,8 +1,8 @@
 // Saving a file whole or not at all, for every program: the bytes go to a temporary file beside
-// the file, reach the disk, then the temporary is renamed over it, so that a reader, or a save
-// killed half-way, sees the old file or the new one and never a part. A save never replaces
-// anything but a regular file: a path that names, links followed, a device, a named pipe or a
-// folder is refused and nothing is written.
+// the file (and, unless told otherwise, reach the disk), then the temporary is renamed over it,
+// so that a reader, or a save killed half-way, sees the old file or the new one and never a
+// part. A save never replaces anything but a regular file: a path that names, links followed,
+// a device, a named pipe or a folder is refused and nothing is written.
 #pragma once
 
 #include <string>
@@ -18,10 +18,16 @@ struct SaveResult {
     explicit operator bool() const { return failure == None; }
 };
 
+// Whether a save waits until its bytes are on the disk before it replaces the file. A file whose
+// loss in a power cut costs nothing (the question of the moment, where a draw stands) is spared
+// the wait; it is still replaced whole.
+enum class SaveSync { ToDisk, None };
+
 // Replaces the file that `path` names (through its links) with `bytes`, keeping its permissions.
 // Temporary files that earlier saves left in that folder are removed first, once they are a
 // minute old.
-SaveResult saveWholeFile(const std::string &path, std::string_view bytes);
+SaveResult saveWholeFile(const std::string &path, std::string_view bytes,
+                         SaveSync sync = SaveSync::ToDisk);
 
 // Temporary files of saves are named "." + the file's name + ".tempel-" + six letters or digits
 // ("KSV.tpq" gives ".KSV.tpq.tempel-a8Zk3q"): hidden from file lists, never taken for data.

@@ -5,6 +5,7 @@
 #include "questions/folder.h"
 #include "questions/programs.h"
 #include "questions/questionline.h"
+#include "questions/tirage.h"
 
 #include <algorithm>
 #include <cctype>
@@ -70,17 +71,20 @@ Question askEcoutes(const std::string &folder)
                            "dossier ecoutes.",
                            {}, "ecoutes.rcc");
     // Titles are drawn, not files: a piece there in two formats comes no more often.
-    std::mt19937 engine = seededEngine();
-    std::shuffle(pieces.begin(), pieces.end(), engine);
+    std::mt19937_64 engine = seededEngine();
+    const auto played = static_cast<std::size_t>(
+        Tirage(folder, "ecoutes").draw(static_cast<long long>(pieces.size())));
+    std::swap(pieces.front(), pieces[played]);
+    std::shuffle(pieces.begin() + 1, pieces.end(), engine);
     // The first title is played, in one of its files; the next three are the wrong answers.
     const std::vector<std::string> &files = pieces.front().files1252;
-    const std::string &played =
+    const std::string &file =
         files[std::uniform_int_distribution<std::size_t>(0, files.size() - 1)(engine)];
 
     Question q;
     q.texte_question = "Qu'entendez-vous ?";
     q.image = "ECOUTE";
-    q.son = "ecoutes/" + played;
+    q.son = "ecoutes/" + file;
     q.fichier_ressources = "ecoutes.rcc";
     std::array<std::size_t, 4> order = {0, 1, 2, 3};
     std::shuffle(order.begin(), order.end(), engine);

@@ -3,6 +3,7 @@
 #include "itemcore/bytes1252.h"
 #include "itemcore/regularfile.h"
 
+#include <charconv>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,6 +41,15 @@ std::string resolvePath(const std::string &folder, std::string_view path1252)
 std::optional<std::string> readSmallFile(const std::string &path)
 {
     return itemcore::readFileStart(path, kSmallFileBytes);
+}
+
+std::optional<long long> wholeNumber(std::string_view text)
+{
+    long long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
 }
 
 FileStamp stampOf(const std::string &path)

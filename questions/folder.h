@@ -24,6 +24,10 @@ inline constexpr std::size_t kSmallFileBytes = 16 * 1024;
 // or not a regular file.
 std::optional<std::string> readSmallFile(const std::string &path);
 
+// A whole number as an item holds it, every digit kept (a change time in nanoseconds does not
+// fit a double); nothing when the text is anything else.
+std::optional<long long> wholeNumber(std::string_view text);
+
 // What tells one version of a file from the next: its last change in nanoseconds and its
 // file number (a file replaced whole is a new file). Zeros when it does not exist.
 struct FileStamp {

@@ -2,6 +2,7 @@
 #include "questions/folder.h"
 #include "questions/programs.h"
 #include "questions/questionline.h"
+#include "questions/tirage.h"
 
 #include <algorithm>
 #include <numeric>
@@ -10,9 +11,13 @@ namespace questions {
 
 int runNotes(notes::Clef clef, int level)
 {
-    std::mt19937 engine = seededEngine();
+    const std::string folder = programFolder();
+    std::mt19937_64 engine = seededEngine();
     const notes::Range range = notes::rangeOf(clef, level);
-    const int position = std::uniform_int_distribution<int>(range.lowest, range.highest)(engine);
+    // The question is the note; the names offered are drawn afresh each time.
+    Tirage tirage(folder, std::string(notes::keyOf(clef)) + std::to_string(level));
+    const int position =
+        range.lowest + static_cast<int>(tirage.draw(range.highest - range.lowest + 1));
     const int right = notes::nameIndexOf(clef, position);
 
     // The right name and three others, in an order of chance.
@@ -32,7 +37,7 @@ int runNotes(notes::Clef clef, int level)
     }
     q.image = notes::resourceNameOf(clef, position);
     q.fichier_ressources = std::string(notes::keyOf(clef)) + ".rcc";
-    return writeQuestion(programFolder(), q);
+    return writeQuestion(folder, q);
 }
 
 } // namespace questions

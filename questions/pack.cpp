@@ -3,19 +3,20 @@
 #include "questions/folder.h"
 #include "questions/programs.h"
 #include "questions/questionline.h"
+#include "questions/tirage.h"
 
 namespace questions {
 
 int runPack(std::string_view key, std::span<const std::string_view> bank)
 {
+    const std::string folder = programFolder();
     const std::string resources = std::string(key) + ".rcc";
     Question q;
     if (bank.empty()) {
         q = explanation("Ce thème ne contient aucune question.", {}, resources);
     } else {
-        std::mt19937 engine = seededEngine();
-        const std::size_t index =
-            std::uniform_int_distribution<std::size_t>(0, bank.size() - 1)(engine);
+        const auto index =
+            static_cast<std::size_t>(Tirage(folder, key).draw(static_cast<long long>(bank.size())));
         if (auto parsed = parseQuestionLine(bank[index])) {
             q = *parsed;
             q.fichier_ressources = resources;
@@ -25,7 +26,7 @@ int runPack(std::string_view key, std::span<const std::string_view> bank)
                             {}, resources);
         }
     }
-    return writeQuestion(programFolder(), q);
+    return writeQuestion(folder, q);
 }
 
 } // namespace questions

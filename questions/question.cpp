@@ -100,7 +100,10 @@ Question explanation(std::string_view messageUtf8, std::string_view detail1252,
 int writeQuestion(const std::string &folder, const Question &question)
 {
     const std::string path = folder + "/question.tpq";
-    const itemcore::SaveResult saved = itemcore::saveWholeFile(path, recordOf(question));
+    // Read by the game within seconds and written anew for every question: no need to wait
+    // for the disk.
+    const itemcore::SaveResult saved =
+        itemcore::saveWholeFile(path, recordOf(question), itemcore::SaveSync::None);
     if (saved.failure == itemcore::SaveResult::NotRegular) {
         std::fprintf(stderr,
                      "Impossible d'écrire %s : ce n'est pas un fichier ordinaire, il "

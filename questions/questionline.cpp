@@ -60,11 +60,11 @@ std::optional<Question> parseQuestionLine(std::string_view line)
     return q;
 }
 
-std::mt19937 seededEngine()
+std::mt19937_64 seededEngine()
 {
     std::random_device device;
     std::seed_seq seed{device(), device(), device(), device()};
-    return std::mt19937(seed);
+    return std::mt19937_64(seed);
 }
 
 } // namespace questions

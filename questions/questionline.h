@@ -18,6 +18,6 @@ std::optional<Question> parseQuestionLine(std::string_view line1252);
 
 // A generator seeded from the system's entropy, not the clock: two questions asked within
 // the same second differ.
-std::mt19937 seededEngine();
+std::mt19937_64 seededEngine();
 
 } // namespace questions

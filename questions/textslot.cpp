@@ -7,9 +7,9 @@
 #include "questions/folder.h"
 #include "questions/programs.h"
 #include "questions/questionline.h"
+#include "questions/tirage.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace questions {
 namespace {
@@ -108,14 +108,6 @@ struct Position {
     std::string path;
 };
 
-// Change times in nanoseconds need every digit: a double would round them.
-long long wholeNumber(const std::string &bytes)
-{
-    long long value = 0;
-    std::from_chars(bytes.data(), bytes.data() + bytes.size(), value);
-    return value;
-}
-
 Position readPosition(const std::string &file)
 {
     Position p;
@@ -125,8 +117,8 @@ Position readPosition(const std::string &file)
     const auto items = itemcore::readItems(*data, 4);
     if (items.size() != 4)
         return p;
-    p.line = wholeNumber(items[0].bytes);
-    p.order = {wholeNumber(items[1].bytes), wholeNumber(items[2].bytes)};
+    p.line = wholeNumber(items[0].bytes).value_or(0);
+    p.order = {wholeNumber(items[1].bytes).value_or(0), wholeNumber(items[2].bytes).value_or(0)};
     p.path = items[3].bytes;
     return p;
 }
@@ -136,7 +128,7 @@ void writePosition(const std::string &file, const Position &p)
     itemcore::RecordLine record;
     record.number(p.line).number(p.order.changed).number(p.order.inode).text(itemText(p.path));
     // A lost position only means starting again from the top: nothing to report.
-    itemcore::saveWholeFile(file, record.line());
+    itemcore::saveWholeFile(file, record.line(), itemcore::SaveSync::None);
 }
 
 struct Chosen {
@@ -145,10 +137,10 @@ struct Chosen {
     bool tooLong = false;
 };
 
-Chosen chooseRandomly(LineReader &lines)
+// One pass, keeping one line, whatever the file's size: the draw sees each question line in
+// turn and keeps the line it ranks first so far.
+Chosen chooseRandomly(LineReader &lines, Tirage tirage)
 {
-    // One pass, keeping one line: each line replaces the kept one with the chance 1/n.
-    std::mt19937 engine = seededEngine();
     Chosen chosen;
     std::string line;
     bool tooLong = false;
@@ -157,10 +149,10 @@ Chosen chooseRandomly(LineReader &lines)
         ++number;
         if (isBlankLine(line) && !tooLong)
             continue;
-        ++candidates;
-        if (std::uniform_int_distribution<long long>(1, candidates)(engine) == 1)
+        if (tirage.offer(candidates++))
             chosen = Chosen{line, number, tooLong};
     }
+    tirage.finish();
     return chosen;
 }
 
@@ -209,8 +201,8 @@ Question askTextSlot(const std::string &folder, int slot)
     const FileStamp stamp = stampOf(folder + "/random.tpq");
     const Position position = ordered ? readPosition(positionFile) : Position{};
     const bool sameGame = position.order == stamp && position.path == itemText(path);
-    const Chosen chosen =
-        ordered ? chooseInOrder(lines, sameGame ? position.line : 0) : chooseRandomly(lines);
+    const Chosen chosen = ordered ? chooseInOrder(lines, sameGame ? position.line : 0)
+                                  : chooseRandomly(lines, Tirage(folder, key, path));
     if (chosen.number == 0)
         return explanation("Le fichier de questions est vide : ", path);
     if (ordered)

@@ -9,6 +9,7 @@
 #include <QResource>
 #include <QSet>
 
+#include <cstdio>
 #include <sys/resource.h>
 
 namespace {
@@ -59,12 +60,33 @@ void QuestionProgramTest::lay(const QString &relativePath, const QByteArray &byt
     writeFile(relativePath, bytes);
 }
 
+void QuestionProgramTest::newGame()
+{
+    // Written beside it first, so that it is a new file, whatever the clock's resolution.
+    writeFile("random.tpq.neuf", exists("random.tpq") ? readFile("random.tpq") : "0,1\r\n");
+    ASSERT_EQ(std::rename(QFile::encodeName(path("random.tpq.neuf")).constData(),
+                          QFile::encodeName(path("random.tpq")).constData()),
+              0);
+}
+
 QStringList QuestionProgramTest::texts(const std::vector<datafiles::Item> &items)
 {
     QStringList out;
     for (std::size_t i = 0; i < 8 && i < items.size(); ++i)
         out << items[i].asText();
     return out;
+}
+
+void expectEachOnceThenAnew(int count, const std::function<QString()> &askOne)
+{
+    QStringList asked;
+    for (int run = 0; run <= count && !::testing::Test::HasFailure(); ++run)
+        asked << askOne();
+    ASSERT_EQ(asked.size(), count + 1);
+    const QStringList round = asked.mid(0, count);
+    EXPECT_EQ(QSet<QString>(round.begin(), round.end()).size(), count)
+        << "a question came twice: " << round.join(" / ").toStdString();
+    EXPECT_NE(asked.back(), asked[count - 1]) << asked.back().toStdString();
 }
 
 bool packHasPicture(const QString &rcc, const QString &name)

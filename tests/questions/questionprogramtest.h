@@ -6,6 +6,7 @@
 #include "support/programfoldertest.h"
 
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class QuestionProgramTest : public ProgramFolderTest {
@@ -18,6 +19,8 @@ protected:
     void installFromBuild(const QString &fileName);
     // Writes a file, creating its folders.
     void lay(const QString &relativePath, const QByteArray &bytes);
+    // Replaces random.tpq whole, as the game does when a new game or match begins.
+    void newGame();
     // Items 1 to 8 as texts.
     static QStringList texts(const std::vector<datafiles::Item> &items);
 };
@@ -27,3 +30,7 @@ bool packHasPicture(const QString &rcc, const QString &name);
 
 // The four answers are distinct and the right one (1 to 4) names a non-empty answer.
 void expectAnswersWell(const std::vector<datafiles::Item> &items);
+
+// What `askOne` gives (a question, told apart by its text) over `count` + 1 runs: `count`
+// different questions, then a new round that does not begin with the last one asked.
+void expectEachOnceThenAnew(int count, const std::function<QString()> &askOne);
