@@ -93,6 +93,8 @@ void Form_accueil::Form_Load()
 
     centre();
     setPicture(imageDuJeu(QStringLiteral("accueil")));
+    // The picture covers the screen whole: the background screen need not paint beneath it.
+    setAttribute(Qt::WA_OpaquePaintEvent, !Picture().isNull());
     if (imageFond.valid())
         fond.setPicture(QPixmap::fromImage(imageFond.get()));
     // The rest waits for the first frame on the screen: the settings store's text boxes start
