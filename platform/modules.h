@@ -1,6 +1,6 @@
-// Our own shared modules, laid out in the program folder's `lib/`: the voice and the game
-// controllers pull in big libraries that a program should not pay for at start, so each lives
-// in a module loaded on its first use.
+// Our own shared modules, laid out in the program folder's `lib/`: the sound, the voice and
+// the game controllers pull in big libraries that a program should not pay for at start, so
+// each lives in a module loaded on its first use.
 #pragma once
 
 #include <QFunctionPointer>
