@@ -9,6 +9,7 @@
 #include "game/setup/form_nombre_joueurs.h"
 #include "platform/errors.h"
 #include "platform/keyboardlocks.h"
+#include "platform/picturebytes.h"
 #include "platform/programfolder.h"
 #include "platform/resourcemodule.h"
 #include "platform/screens.h"
@@ -32,7 +33,7 @@ constexpr int kSeconde = 1000;
 std::future<QImage> imageDuJeuEnArrierePlan(const QString &nom)
 {
     const ResourceRead lu = readResource(0, QStringLiteral("fond"), nom);
-    return std::async(std::launch::async, [octets = lu.bytes] { return QImage::fromData(octets); });
+    return std::async(std::launch::async, [octets = lu.bytes] { return pictureFromBytes(octets); });
 }
 } // namespace
 
