@@ -85,15 +85,16 @@ void Form_accueil::Form_Load()
 {
     Form_fond &fond = form_fond();
     const QSize ecran = Resolution_ecran();
-    // The background, the largest picture, decodes while the background screen is shown and
-    // the welcome picture decoded: nothing is drawn before both are set.
+    // The two pictures decode while the background screen is shown: nothing is drawn before
+    // both are set.
     std::future<QImage> imageFond;
     if (const QString nom = nomFondEcran(ecran.width(), ecran.height()); !nom.isEmpty())
         imageFond = imageDuJeuEnArrierePlan(nom);
+    std::future<QImage> imageAccueil = imageDuJeuEnArrierePlan(QStringLiteral("accueil"));
     fond.afficherPleinEcran();
 
     centre();
-    setPicture(imageDuJeu(QStringLiteral("accueil")));
+    setPicture(QPixmap::fromImage(imageAccueil.get()));
     // The picture covers the screen whole: the background screen need not paint beneath it.
     setAttribute(Qt::WA_OpaquePaintEvent, !Picture().isNull());
     if (imageFond.valid())
