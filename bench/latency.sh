@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 work=${BENCH_DIR:-$root/build/bench-latency}
-cmake --build build --target platform >/dev/null
+cmake --build build --target itemcore platform voix manettes >/dev/null
 cmake -S bench/latency -B "$work" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DTEMPEL_BUILD="$root/build" >/dev/null
 cmake --build "$work" >/dev/null

@@ -21,6 +21,8 @@ kill_at_exit "$game"
 
 # The welcome screen's title is red there.
 check "the welcome screen is drawn in the middle" shows 1-accueil is red 1-accueil 330 140
+# Left of it, the background by screen size is reddish there.
+check "the background is drawn around it" is red 1-accueil -230 300
 check "the game runs" kill -0 "$game"
 check "Num Lock on, Caps Lock and Scroll Lock off" locks "1 0 0"
 

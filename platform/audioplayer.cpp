@@ -1,58 +1,20 @@
 #include "platform/audioplayer.h"
 
-#include "platform/soundeffects.h"
+#include "platform/modules.h"
+#include "platform/sons_qt.h"
 #include "platform/wholefile.h"
 
-#include <QAudioOutput>
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QLoggingCategory>
-#include <QMediaPlayer>
-#include <QUrl>
 
 namespace platform {
 namespace {
-// Which files are played, for a look from outside: QT_LOGGING_RULES="tempel.son.info=true".
-Q_LOGGING_CATEGORY(lcSon, "tempel.son", QtWarningMsg)
-
-// A new media player for each file, as a new graph for each file: stopping or clearing a
-// player whose media failed to decode blocks for a second, dropping it does not.
-class QtAudioPlayer : public AudioPlayer {
+// What plays when the sound module cannot be loaded: nothing, as with no audio device.
+class SilentAudioPlayer : public AudioPlayer {
 public:
-    bool open(const QString &path) override
-    {
-        close();
-        const QFileInfo info(path);
-        if (path.isEmpty() || !info.isFile() || !info.isReadable())
-            return false;
-        preferGStreamerMedia();
-        m_player = std::make_unique<QMediaPlayer>();
-        auto *output = new QAudioOutput(m_player.get());
-        output->setVolume(1.0f);
-        m_player->setAudioOutput(output);
-        m_player->setPlaybackRate(1.0);
-        m_player->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
-        qCInfo(lcSon).noquote() << "ouvert" << info.absoluteFilePath();
-        return true;
-    }
-
-    bool play() override
-    {
-        if (!m_player)
-            return false;
-        m_player->play();
-        return true;
-    }
-
-    void close() override { m_player.reset(); }
-
-    bool isPlaying() const override
-    {
-        return m_player && m_player->playbackState() == QMediaPlayer::PlayingState;
-    }
-
-private:
-    std::unique_ptr<QMediaPlayer> m_player;
+    bool open(const QString &) override { return false; }
+    bool play() override { return false; }
+    void close() override {}
+    bool isPlaying() const override { return false; }
 };
 
 std::unique_ptr<AudioPlayer> &installed()
@@ -110,7 +72,9 @@ AudioPlayer &audioPlayer()
     }();
     Q_UNUSED(hooked);
     if (!installed())
-        installed() = std::make_unique<QtAudioPlayer>();
+        installed() = makeFromModule<AudioPlayer>(kSoundModule, kAudioPlayerEntry);
+    if (!installed())
+        installed() = std::make_unique<SilentAudioPlayer>();
     return *installed();
 }
 

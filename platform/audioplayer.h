@@ -29,9 +29,10 @@ public:
 // The same for a file, judged from its first bytes only; false when it cannot be read.
 [[nodiscard]] bool holdsKnownSound(const QString &path);
 
-// The installed player, the Qt Multimedia one unless a test changed it.
+// The installed player: unless a test changed it, the Qt Multimedia one of the sound module,
+// loaded on the first call; without the module a player that opens nothing.
 AudioPlayer &audioPlayer();
-// An empty player restores the Qt Multimedia one.
+// An empty player restores the sound module's.
 void setAudioPlayer(std::unique_ptr<AudioPlayer> player);
 
 // What a recording player was asked, shared with the test that installed it.

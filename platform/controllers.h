@@ -59,10 +59,12 @@ signals:
 // Polls every 5 ms: a press reaches the screen within one period.
 inline constexpr int kControllerPollMilliseconds = 5;
 
-// A new service from the installed factory (SDL2's joysticks unless a test changed it).
+// A new service from the installed factory: unless a test changed it, SDL2's joysticks from
+// the controller module, loaded on the first call; without the module a service that never
+// lists a controller.
 std::unique_ptr<Controllers> createControllers();
 
-// An empty factory restores SDL2's.
+// An empty factory restores the controller module's.
 using ControllersFactory = std::function<std::unique_ptr<Controllers>()>;
 void setControllersFactory(ControllersFactory factory);
 

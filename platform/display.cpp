@@ -1,6 +1,6 @@
 #include "platform/display.h"
 
-#include <X11/Xlib.h>
+#include <xcb/xcb.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,14 +13,14 @@ const char *valueOf(const char *name)
     return value != nullptr && *value != '\0' ? value : nullptr;
 }
 
-// Qt aborts when the X server named by DISPLAY does not answer: ask it first.
+// Qt aborts when the X server named by DISPLAY does not answer: ask it first, as Qt will,
+// through XCB (Xlib's own opening costs the start a millisecond more).
 bool xServerAnswers()
 {
-    Display *display = XOpenDisplay(nullptr);
-    if (display == nullptr)
-        return false;
-    XCloseDisplay(display);
-    return true;
+    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    const bool answers = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return answers;
 }
 } // namespace
 

@@ -66,6 +66,11 @@ bool isOwnProgram(const QString &path)
 QString findEntry(const QString &folder, const QString &wanted, QDir::Filters kind)
 {
     const QString key = resourceKey(wanted);
+    // Entries are stored under their key as a rule. Going straight to it spares listing the
+    // folder, which reads the start of every file in it: a megabyte for the game's pictures.
+    const QFileInfo direct(folder + QLatin1Char('/') + key);
+    if (kind == QDir::Dirs ? direct.isDir() : direct.isFile())
+        return key;
     const QStringList entries = QDir(folder).entryList(kind | QDir::NoDotAndDotDot);
     for (const QString &entry : entries) {
         if (resourceKey(entry) == key)

@@ -1,70 +1,35 @@
 #include "platform/soundeffects.h"
 
-#include <QAudioDevice>
-#include <QFile>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include "platform/modules.h"
+#include "platform/sons_qt.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace platform {
 namespace {
-QString resourcePath(const QString &name)
-{
-    return QStringLiteral(":/tempeljeu/DMSEG/") + name.toUpper();
-}
-
-class QtSoundEngine : public SoundEngine {
+// What plays when the sound module cannot be loaded: nothing, as with no audio device.
+class SilentSoundEngine : public SoundEngine {
 public:
-    bool setUp() override
-    {
-        preferGStreamerMedia();
-        return !QMediaDevices::audioOutputs().isEmpty();
-    }
-
-    bool play(const QString &name) override
-    {
-        const QString path = resourcePath(name);
-        if (!QFile::exists(path))
-            return false;
-        // Replacing the current effect stops it: one sound at a time.
-        m_current = std::make_unique<QSoundEffect>();
-        m_current->setSource(QUrl(QStringLiteral("qrc") + path));
-        m_current->setVolume(float(m_gain));
-        m_current->play();
-        return true;
-    }
-
-    void setMasterGain(double gain) override
-    {
-        m_gain = gain;
-        if (m_current)
-            m_current->setVolume(float(gain));
-    }
-
-    void stop() override
-    {
-        if (m_current)
-            m_current->stop();
-    }
-
-    void closeDown() override { m_current.reset(); }
-
-private:
-    std::unique_ptr<QSoundEffect> m_current;
-    double m_gain = 1.0;
+    bool setUp() override { return false; }
+    bool play(const QString &) override { return false; }
+    void setMasterGain(double) override {}
+    void stop() override {}
+    void closeDown() override {}
 };
 
-SoundEngineFactory qtFactory()
+SoundEngineFactory moduleFactory()
 {
-    return [] { return std::make_unique<QtSoundEngine>(); };
+    return []() -> std::unique_ptr<SoundEngine> {
+        if (auto engine = makeFromModule<SoundEngine>(kSoundModule, kSoundEngineEntry))
+            return engine;
+        return std::make_unique<SilentSoundEngine>();
+    };
 }
 
 SoundEngineFactory &factory()
 {
-    static SoundEngineFactory instance = qtFactory();
+    static SoundEngineFactory instance = moduleFactory();
     return instance;
 }
 } // namespace
@@ -81,7 +46,7 @@ std::unique_ptr<SoundEngine> createSoundEngine()
 
 void setSoundEngineFactory(SoundEngineFactory f)
 {
-    factory() = f ? std::move(f) : qtFactory();
+    factory() = f ? std::move(f) : moduleFactory();
 }
 
 RecordingSoundEngine::RecordingSoundEngine(std::shared_ptr<SoundRecord> record)
@@ -123,13 +88,6 @@ std::shared_ptr<SoundRecord> recordSoundEffects()
     auto record = std::make_shared<SoundRecord>();
     setSoundEngineFactory([record] { return std::make_unique<RecordingSoundEngine>(record); });
     return record;
-}
-
-void preferGStreamerMedia()
-{
-    // Read once, when Qt Multimedia starts; a choice made by the user's environment stands.
-    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
-        qputenv("QT_MEDIA_BACKEND", "gstreamer");
 }
 
 } // namespace platform

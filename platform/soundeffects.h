@@ -32,10 +32,12 @@ public:
 // above `fullScale` are held at full level.
 [[nodiscard]] double gainFromHundredthsOfDecibel(int volume, int fullScale = 0);
 
-// A new engine from the installed factory (the Qt Multimedia one unless a test changed it).
+// A new engine from the installed factory: unless a test changed it, the Qt Multimedia one
+// of the sound module, loaded on the first call; without the module an engine that finds no
+// audio device.
 std::unique_ptr<SoundEngine> createSoundEngine();
 
-// An empty factory restores the Qt Multimedia engine.
+// An empty factory restores the sound module's engine.
 using SoundEngineFactory = std::function<std::unique_ptr<SoundEngine>()>;
 void setSoundEngineFactory(SoundEngineFactory factory);
 
@@ -65,8 +67,5 @@ private:
 
 // Installs a factory of recording engines that all write to the returned record.
 std::shared_ptr<SoundRecord> recordSoundEffects();
-
-// Qt Multimedia's GStreamer backend: the other one crashes when there is no audio device.
-void preferGStreamerMedia();
 
 } // namespace platform

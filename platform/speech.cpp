@@ -1,5 +1,6 @@
 #include "platform/speech.h"
 
+#include "platform/modules.h"
 #include "platform/speech_espeak.h"
 
 namespace platform {
@@ -24,6 +25,13 @@ private:
     std::shared_ptr<SpeechRecord> m_record;
 };
 
+// What speaks when the voice module cannot be loaded: nothing, as with no audio device.
+class SilentSpeechEngine : public SpeechEngine {
+public:
+    void speak(const QString &, std::function<void()>) override {}
+    void stop() override {}
+};
+
 SpeechEngineFactory &factory()
 {
     static SpeechEngineFactory f;
@@ -36,7 +44,9 @@ std::unique_ptr<SpeechEngine> createSpeechEngine()
 {
     if (factory())
         return factory()();
-    return createEspeakEngine(createAudioSinkOutput());
+    if (auto engine = makeFromModule<SpeechEngine>(kVoiceModule, kVoiceEntry))
+        return engine;
+    return std::make_unique<SilentSpeechEngine>();
 }
 
 void setSpeechEngineFactory(SpeechEngineFactory f)

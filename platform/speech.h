@@ -21,8 +21,9 @@ public:
     virtual void stop() = 0;
 };
 
-// A new engine from the installed factory (the real one unless a test changed it). Making it
-// costs nothing: the voice is loaded on the first `speak`.
+// A new engine from the installed factory (the real one unless a test changed it). The real
+// one comes from the voice module, loaded on the first call; without the module the engine
+// says nothing, as with no audio device.
 std::unique_ptr<SpeechEngine> createSpeechEngine();
 
 // An empty factory restores the real engine.

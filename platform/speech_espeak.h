@@ -1,6 +1,7 @@
 // The French voice behind `createSpeechEngine`: eSpeak NG synthesises on a thread of the
-// engine's own and the samples are played on the caller's thread. The pieces are reachable
-// here so that tests and measurements can run them without an audio device.
+// engine's own and the samples are played on the caller's thread. It is built as the module
+// `tempelvoix`, which the programs load on their first spoken text; tests and measurements
+// link it directly and reach the pieces here, to run them without an audio device.
 #pragma once
 
 #include "platform/speech.h"
@@ -38,5 +39,10 @@ bool synthesiseSpeech(const QString &text, const QString &voice, const SpeechChu
 
 // The language of the voice that eSpeak NG last used ("fr"), empty before any.
 QString currentSpeechLanguage();
+
+// The module and its entry point, which makes the French engine playing through the default
+// audio device.
+inline constexpr char kVoiceModule[] = "tempelvoix";
+inline constexpr char kVoiceEntry[] = "tempelVoixFrancaise";
 
 } // namespace platform

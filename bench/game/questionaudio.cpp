@@ -3,6 +3,7 @@
 // several runs with the real player, headless and with no audio device. Prints the figures.
 #include "game/services/questionaudio.h"
 #include "platform/audioplayer.h"
+#include "platform/sons_qt.h"
 
 #include <QApplication>
 #include <QDir>
@@ -51,6 +52,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
+    platform::setAudioPlayer(platform::createQtAudioPlayer());
 
     QTemporaryDir folder;
     const QString sound = QDir(folder.path()).filePath("question.wav");

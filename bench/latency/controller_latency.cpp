@@ -1,7 +1,7 @@
 // The start of the service; a virtual controller's press to the service's report, over many
 // presses; and the CPU time the service takes over two seconds with no controller chosen, then with
 // one.
-#include "platform/controllers.h"
+#include "platform/controllers_sdl.h"
 #include "platform/virtualjoystick.h"
 
 #include <QApplication>
@@ -39,7 +39,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const int presses = argc > 1 ? std::atoi(argv[1]) : 200;
-    platform::setControllersFactory({});
+    platform::setControllersFactory(platform::createSdlControllers);
     // What the game screen's load pays for its three lists, SDL started afresh.
     QElapsedTimer demarrage;
     demarrage.start();

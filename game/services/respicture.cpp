@@ -1,6 +1,7 @@
 #include "game/services/respicture.h"
 
 #include "platform/errors.h"
+#include "platform/picturebytes.h"
 
 ResPicture::~ResPicture()
 {
@@ -48,8 +49,8 @@ QPixmap ResPicture::LoadResPicture(const QString &ResType, const QString &ID)
             QStringLiteral("The resource cannot be loaded. GetLastError: %1").arg(read.lastError));
     case platform::ResourceRead::Found: break;
     }
-    QPixmap picture;
-    if (!picture.loadFromData(read.bytes))
+    QImage picture = platform::pictureFromBytes(read.bytes);
+    if (picture.isNull())
         throw platform::NumberedError(kInvalidPicture, QStringLiteral("Invalid picture"));
-    return picture;
+    return QPixmap::fromImage(std::move(picture));
 }

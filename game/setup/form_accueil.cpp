@@ -9,12 +9,17 @@
 #include "game/setup/form_nombre_joueurs.h"
 #include "platform/errors.h"
 #include "platform/keyboardlocks.h"
+#include "platform/picturebytes.h"
 #include "platform/programfolder.h"
+#include "platform/resourcemodule.h"
 #include "platform/screens.h"
 
 #include <QGuiApplication>
+#include <QImage>
 #include <QScreen>
 #include <QTimer>
+
+#include <future>
 
 using namespace platform;
 
@@ -22,6 +27,14 @@ namespace {
 constexpr int kLargeur = 12000;
 constexpr int kHauteur = 9000;
 constexpr int kSeconde = 1000;
+
+// One of the game's own pictures decoded on a thread of its own, a null picture when it is
+// missing or damaged. Its bytes are read here: the resource modules belong to this thread.
+std::future<QImage> imageDuJeuEnArrierePlan(const QString &nom)
+{
+    const ResourceRead lu = readResource(0, QStringLiteral("fond"), nom);
+    return std::async(std::launch::async, [octets = lu.bytes] { return pictureFromBytes(octets); });
+}
 } // namespace
 
 QPixmap imageDuJeu(const QString &nom)
@@ -72,25 +85,43 @@ void Form_accueil::Form_Load()
 {
     Form_fond &fond = form_fond();
     const QSize ecran = Resolution_ecran();
+    // The two pictures decode while the background screen is shown: nothing is drawn before
+    // both are set.
+    std::future<QImage> imageFond;
     if (const QString nom = nomFondEcran(ecran.width(), ecran.height()); !nom.isEmpty())
-        fond.setPicture(imageDuJeu(nom));
+        imageFond = imageDuJeuEnArrierePlan(nom);
+    std::future<QImage> imageAccueil = imageDuJeuEnArrierePlan(QStringLiteral("accueil"));
     fond.afficherPleinEcran();
 
     centre();
-    setPicture(imageDuJeu(QStringLiteral("accueil")));
-    Charger_parametres();
-    Numlock();
-    // The sound engine starts once the first frame is on the screen, never before it.
-    m_sonEnAttente = form_admin().Check_musique->Value() == 1;
+    setPicture(QPixmap::fromImage(imageAccueil.get()));
+    // The picture covers the screen whole: the background screen need not paint beneath it.
+    setAttribute(Qt::WA_OpaquePaintEvent, !Picture().isNull());
+    if (imageFond.valid())
+        fond.setPicture(QPixmap::fromImage(imageFond.get()));
+    // The rest waits for the first frame on the screen: the settings store's text boxes start
+    // the fonts, and the sound engine its libraries, which would hold the frame back.
+    m_suiteEnAttente = true;
 }
 
 void Form_accueil::paintEvent(QPaintEvent *event)
 {
     Form::paintEvent(event);
-    if (m_sonEnAttente) {
-        m_sonEnAttente = false;
-        QTimer::singleShot(0, this, &Form_accueil::jouerSonAccueil);
-    }
+    if (m_suiteEnAttente)
+        QTimer::singleShot(0, this, &Form_accueil::finirChargement);
+}
+
+void Form_accueil::finirChargement()
+{
+    if (!m_suiteEnAttente)
+        return;
+    m_suiteEnAttente = false;
+    // The frame just painted reaches the screen before the work below holds the thread.
+    QGuiApplication::sync();
+    Charger_parametres();
+    Numlock();
+    if (form_admin().Check_musique->Value() == 1)
+        jouerSonAccueil();
 }
 
 void Form_accueil::jouerSonAccueil()
@@ -103,6 +134,8 @@ void Form_accueil::jouerSonAccueil()
 
 void Form_accueil::Timer1_Timer()
 {
+    // A screen never drawn (covered, or on another desktop) still reads its settings.
+    finirChargement();
     const int reste = Label_timer->Caption().toInt() - 1;
     Label_timer->setCaption(QString::number(reste));
     if (reste == 1)

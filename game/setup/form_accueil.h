@@ -1,5 +1,6 @@
-// The welcome screen, the game's start: background, settings, lock keys, welcome sound,
-// then a countdown that loads the avatar screen and shows the game choice.
+// The welcome screen, the game's start: background and picture, then, once they are drawn,
+// settings, lock keys and welcome sound; then a countdown that loads the avatar screen and
+// shows the game choice.
 #pragma once
 
 #include "platform/controls.h"
@@ -22,15 +23,16 @@ public:
 
     void Timer1_Timer();
 
-    // Whether the welcome sound waits for the first frame to be drawn.
-    bool sonAccueilEnAttente() const { return m_sonEnAttente; }
+    // Whether the settings, the lock keys and the welcome sound wait for the first frame.
+    bool suiteEnAttente() const { return m_suiteEnAttente; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void finirChargement();
     void jouerSonAccueil();
-    bool m_sonEnAttente = false;
+    bool m_suiteEnAttente = false;
 };
 
 Form_accueil &form_accueil();

@@ -30,8 +30,14 @@ void Form_fond::afficherPleinEcran()
 
 void Form_fond::paintEvent(QPaintEvent *)
 {
+    // Black only where the picture does not reach: the screen's worth of black painted under
+    // it would cost the first frame as much as the picture itself.
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
+    const QRect image = Picture().hasAlphaChannel()
+                            ? QRect()
+                            : QRect(QPoint(0, 0), Picture().deviceIndependentSize().toSize());
+    for (const QRect &r : QRegion(rect()).subtracted(image))
+        painter.fillRect(r, Qt::black);
     if (!Picture().isNull())
         painter.drawPixmap(0, 0, Picture());
 }

@@ -1,6 +1,6 @@
 // SDL2's controllers through virtual joysticks plugged in the test process: listing, presses
 // and releases, polling only while a slot holds one, unplugging and plugging back.
-#include "platform/controllers.h"
+#include "platform/controllers_sdl.h"
 
 #include "platform/virtualjoystick.h"
 #include "support/attendre.h"
@@ -13,9 +13,8 @@ class SdlControllers : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        platform::setControllersFactory({});
         ASSERT_TRUE(m_pad.plugged()) << SDL_GetError();
-        m_service = platform::createControllers();
+        m_service = platform::createSdlControllers();
         QObject::connect(m_service.get(), &platform::Controllers::changed,
                          [this](int slot) { m_reports.push_back(slot); });
         QObject::connect(m_service.get(), &platform::Controllers::devicesChanged,

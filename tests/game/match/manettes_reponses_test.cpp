@@ -3,6 +3,7 @@
 // through an SDL virtual joystick.
 #include "game/match/manettestest.h"
 #include "game/match/reponses.h"
+#include "platform/controllers_sdl.h"
 #include "platform/screens.h"
 #include "platform/virtualjoystick.h"
 #include "support/attendre.h"
@@ -124,7 +125,7 @@ TEST_F(ManettesReponses, AfterAWrongAnswerTheSlotsButtonsOnlyShow)
 // A controller plugged in this process, chosen in slot 2's list: its button 2 answers.
 TEST_F(ManettesReponses, AQuestionIsAnsweredWithAnSdlController)
 {
-    platform::setControllersFactory({});
+    platform::setControllersFactory(platform::createSdlControllers);
     VirtualJoystick manette("Manette virtuelle Tempel", 8);
     ASSERT_TRUE(manette.plugged()) << SDL_GetError();
     ouvrir("2");

@@ -2,6 +2,7 @@
 // sound, and a load that never waits on the media.
 #include "game/services/questionaudio.h"
 #include "platform/audioplayer.h"
+#include "platform/sons_qt.h"
 
 #include "support/programfoldertest.h"
 
@@ -55,7 +56,7 @@ protected:
     void SetUp() override
     {
         ProgramFolderTest::SetUp();
-        platform::setAudioPlayer(nullptr);
+        platform::setAudioPlayer(platform::createQtAudioPlayer());
         writeFile("question.wav", toneWav(2.0));
     }
     // How long a load or a play takes is measured by bench/game.sh, not here.

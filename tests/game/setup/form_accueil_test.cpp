@@ -7,6 +7,9 @@
 
 #include "game/setup/ecranstest.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
 using platform::LockKey;
 using platform::Screens;
 
@@ -66,17 +69,35 @@ TEST_F(Accueil, StartsWithoutPicturesOrSettingsFiles)
     EXPECT_EQ(accueil.Left(), (form_fond().Width() - accueil.Width()) / 2);
 }
 
-TEST_F(Accueil, ReadsTheSettingsAndAsksForTheWelcomeSoundOnlyWhenTheyWantIt)
+TEST_F(Accueil, ReadsTheSettingsAndSetsTheLockKeysOnceTheFirstFrameIsDrawn)
 {
     writeReglages("\"temps\",\"20\",\"120\",\"Ding\",\"Buzzer\",\"oui\",\"oui\",\"non\",\"0\","
                   "\"1\",\"non\"");
-    EXPECT_FALSE(form_accueil().sonAccueilEnAttente());
-    EXPECT_EQ(form_admin().Label_type_de_jeu->Caption(), "temps");
-    Screens::unloadAll();
+    m_locks->state = {{LockKey::Num, false}, {LockKey::Caps, true}, {LockKey::Scroll, false}};
+    Form_accueil &accueil = form_accueil();
+    // Nothing that would hold the first frame back comes before it.
+    EXPECT_TRUE(accueil.suiteEnAttente());
+    EXPECT_FALSE(Screens::ifLoaded<Form_admin>());
+    EXPECT_TRUE(m_locks->changes.empty());
 
-    writeReglages("\"temps\",\"20\",\"120\",\"Ding\",\"Buzzer\",\"oui\",\"oui\",\"oui\",\"0\","
+    accueil.Show();
+    QElapsedTimer horloge;
+    horloge.start();
+    while (accueil.suiteEnAttente() && horloge.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_FALSE(accueil.suiteEnAttente());
+    EXPECT_EQ(form_admin().Label_type_de_jeu->Caption(), "temps");
+    EXPECT_EQ(m_locks->state[LockKey::Num], true);
+    EXPECT_EQ(m_locks->state[LockKey::Caps], false);
+}
+
+TEST_F(Accueil, AScreenNeverDrawnReadsItsSettingsAtTheFirstTick)
+{
+    writeReglages("\"temps\",\"20\",\"120\",\"Ding\",\"Buzzer\",\"oui\",\"oui\",\"non\",\"0\","
                   "\"1\",\"non\"");
-    EXPECT_TRUE(form_accueil().sonAccueilEnAttente());
+    form_accueil().Timer1_Timer();
+    EXPECT_FALSE(form_accueil().suiteEnAttente());
+    EXPECT_EQ(form_admin().Label_type_de_jeu->Caption(), "temps");
 }
 
 namespace {
@@ -112,10 +133,22 @@ TEST_F(Accueil, LockKeysEndWithNumOnAndCapsAndScrollOffTouchingOnlyWhatDiffers)
     }
 }
 
-TEST_F(Accueil, TheWelcomeScreenSetsTheLockKeysAtStart)
+// The background screen is black wherever its picture does not reach.
+TEST_F(Accueil, TheBackgroundIsThePictureAndBlackBeyondIt)
 {
-    m_locks->state = {{LockKey::Num, false}, {LockKey::Caps, true}, {LockKey::Scroll, false}};
-    form_accueil();
-    EXPECT_EQ(m_locks->state[LockKey::Num], true);
-    EXPECT_EQ(m_locks->state[LockKey::Caps], false);
+    Form_fond &fond = form_fond();
+    fond.resize(200, 100);
+    for (const bool avecImage : {true, false}) {
+        QPixmap image(120, 60);
+        image.fill(Qt::red);
+        fond.setPicture(avecImage ? image : QPixmap());
+        // Drawn over green: what the screen leaves unpainted shows.
+        QPixmap cible(fond.size());
+        cible.fill(Qt::green);
+        fond.render(&cible);
+        const QImage vu = cible.toImage();
+        EXPECT_EQ(vu.pixelColor(10, 10), avecImage ? QColor(Qt::red) : QColor(Qt::black));
+        EXPECT_EQ(vu.pixelColor(150, 30), QColor(Qt::black)) << avecImage;
+        EXPECT_EQ(vu.pixelColor(60, 80), QColor(Qt::black)) << avecImage;
+    }
 }
