@@ -1,9 +1,8 @@
 #include "editor/toolbaricons.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QPixmap>
-#include <QStyle>
+#include <QPolygonF>
 
 namespace editor {
 
@@ -41,13 +40,36 @@ QPixmap alignement(Qt::Alignment a)
     return p;
 }
 
+// Drawn here rather than taken from the desktop's icon theme, whose look-up slows the start.
 QPixmap dessin(const QString &key)
 {
     QPixmap p(kTaille, kTaille);
     p.fill(Qt::transparent);
     QPainter painter(&p);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (key == u"Print") {
+    if (key == u"New") {
+        // A page with its corner folded.
+        painter.setBrush(Qt::white);
+        painter.drawPolygon(QPolygonF({QPointF(3, 1), QPointF(10, 1), QPointF(13, 4),
+                                       QPointF(13, 15), QPointF(3, 15)}));
+        painter.drawPolyline(QPolygonF({QPointF(10, 1), QPointF(10, 4), QPointF(13, 4)}));
+    } else if (key == u"Open") {
+        // A folder, open.
+        painter.setBrush(QColor(0xE8, 0xC0, 0x50));
+        painter.drawPolygon(QPolygonF({QPointF(1, 3), QPointF(6, 3), QPointF(7, 5),
+                                       QPointF(13, 5), QPointF(13, 14), QPointF(1, 14)}));
+        painter.setBrush(QColor(0xF8, 0xD8, 0x70));
+        painter.drawPolygon(
+            QPolygonF({QPointF(3, 8), QPointF(15, 8), QPointF(13, 14), QPointF(1, 14)}));
+    } else if (key == u"Save") {
+        // A diskette.
+        painter.setBrush(QColor(0x30, 0x50, 0x90));
+        painter.drawRect(1, 1, 14, 14);
+        painter.setBrush(Qt::white);
+        painter.drawRect(4, 1, 8, 5);
+        painter.setBrush(Qt::lightGray);
+        painter.drawRect(4, 9, 8, 6);
+    } else if (key == u"Print") {
         painter.drawRect(4, 1, 8, 5);
         painter.setBrush(Qt::lightGray);
         painter.drawRect(1, 6, 14, 6);
@@ -75,13 +97,6 @@ QPixmap dessin(const QString &key)
 
 QIcon iconeBouton(const QString &key)
 {
-    QStyle *style = QApplication::style();
-    if (key == u"New")
-        return style->standardIcon(QStyle::SP_FileIcon);
-    if (key == u"Open")
-        return style->standardIcon(QStyle::SP_DialogOpenButton);
-    if (key == u"Save")
-        return style->standardIcon(QStyle::SP_DialogSaveButton);
     if (key == u"Bold")
         return QIcon(lettre(QStringLiteral("G"), true, false, false));
     if (key == u"Italic")
