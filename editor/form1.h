@@ -82,6 +82,10 @@ public:
 
     QSize sizeHint() const override;
 
+signals:
+    // Another page is on show: 0 the editor, 1 to 3 the wizard.
+    void pageAffichee(int page);
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
 

@@ -105,9 +105,14 @@ private:
     // Closes every document window, each asking about its changes; false when one stays.
     bool fermerDocuments();
     void basculerStyle(const QString &key);
+    // Whether the text of the active document is on show, rather than its wizard.
+    bool texteAffiche() const;
+    // The commands on the text are on while the text is on show.
+    void activerCommandesTexte();
 
     std::unique_ptr<Dialogues> m_dialogues;
     int m_nombreDocuments = 0;
+    QList<QAction *> m_commandesTexte;
     QString m_texteCherche;
 };
 
