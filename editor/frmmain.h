@@ -87,12 +87,11 @@ private:
     void MDIForm_Unload();
     // Reads a file's text; an "Erreur" message and nothing when it cannot be read.
     std::optional<TexteLu> lireFichier(const QString &chemin);
-    // Open and insert alike: the active document (a new one when none is open), the file chosen
-    // for it and its text; nothing when the choice is cancelled or the file cannot be read.
+    // Open and insert alike: the active document (a new one when none is open) and the file
+    // chosen for it; nothing when the choice is cancelled.
     struct Choisi {
         Form1 *document;
         QString chemin;
-        TexteLu lu;
     };
     std::optional<Choisi> choisirFichier();
     // Writes the document whole to `chemin`; an "Erreur" message and false when it fails.

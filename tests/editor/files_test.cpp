@@ -66,6 +66,26 @@ TEST_F(EditorTest, FormattingStaysInTheWindow)
     EXPECT_EQ(document().RichTextBox1->fontWeight(), QFont::Normal);
 }
 
+// Saving the changes may write the very file chosen: it is read after the answer.
+TEST_F(EditorTest, OpeningItsOwnChangedFileKeepsTheChangesSaved)
+{
+    ouvrir(QStringLiteral("q.txt"), "\"A\"");
+    QTextEdit *editeur = document().RichTextBox1;
+    editeur->moveCursor(QTextCursor::End);
+    editeur->insertPlainText(QStringLiteral("\n\"B\""));
+    main->mnuFileOpen_Click(); // the file dialog cancelled: nothing asked
+    EXPECT_TRUE(messages().empty());
+    reponses.push_back(platform::vbYes);
+    dialogues->fichiers.push_back(path(QStringLiteral("q.txt")));
+    main->mnuFileOpen_Click();
+    EXPECT_EQ(messages().size(), 1u);
+    EXPECT_EQ(document().texte(), QStringLiteral("\"A\"\n\"B\""));
+    editeur->moveCursor(QTextCursor::End);
+    editeur->insertPlainText(QStringLiteral("\n\"C\""));
+    main->mnuFileSave_Click();
+    EXPECT_EQ(readFile(QStringLiteral("q.txt")), QByteArray("\"A\"\r\n\"B\"\r\n\"C\""));
+}
+
 TEST_F(EditorTest, InsertAppendsOnANewLineAndKeepsTheDocumentsName)
 {
     writeFile(QStringLiteral("insere.txt"), "\"I\"\r\n\"J\"");
@@ -139,15 +159,17 @@ TEST_F(EditorTest, FailedWriteSaysSoAndChangesNothing)
     EXPECT_EQ(readFile(QStringLiteral("q.txt")), QByteArray("ancien"));
 }
 
+// Even once the changes may be dropped ("Non"), a file that cannot be read leaves them there.
 TEST_F(EditorTest, UnreadableFileSaysSoAndKeepsTheText)
 {
     document().setTexte(QStringLiteral("garde"));
     dialogues->fichiers.push_back(path(QStringLiteral("manque.txt")));
+    reponses.push_back(platform::vbNo);
     main->mnuFileOpen_Click();
     const auto m = messages();
-    ASSERT_EQ(m.size(), 1u);
-    EXPECT_EQ(m[0].title, QStringLiteral("Erreur"));
-    EXPECT_TRUE(m[0].text.contains(path(QStringLiteral("manque.txt"))));
+    ASSERT_EQ(m.size(), 2u);
+    EXPECT_EQ(m[1].title, QStringLiteral("Erreur"));
+    EXPECT_TRUE(m[1].text.contains(path(QStringLiteral("manque.txt"))));
     EXPECT_EQ(document().texte(), QStringLiteral("garde"));
     EXPECT_EQ(document().Caption(), QStringLiteral("Document 1"));
 }
@@ -226,7 +248,9 @@ TEST_F(EditorTest, RealPrintDialogPresetsTheSelection)
 TEST_F(EditorTest, OpenAndInsertReadRegularFilesOnly)
 {
     const auto lire = [this](void (editor::frmMain::*commande)(), const char *fichier) {
+        // Nothing to ask about first: the file is read.
         document().setTexte(QStringLiteral("garde"));
+        document().setModifie(false);
         dialogues->fichiers.push_back(path(QString::fromLatin1(fichier)));
         (main.get()->*commande)();
         messages();
@@ -240,18 +264,34 @@ TEST_F(EditorTest, OpenAndInsertReadRegularFilesOnly)
           [&] { return lire(&editor::frmMain::Inserer_Click, "b.txt"); }, true, false}});
 }
 
-// A file larger than a question file can be is refused with its size; the text stays.
+// A file larger than a question file can be is refused with its size, rounded up; the text
+// stays. It is read only once the question about the text's changes is answered.
 TEST_F(EditorTest, AHugeFileIsRefusedWithItsSize)
 {
     document().setTexte(QStringLiteral("garde"));
-    layHostile(path(QStringLiteral("grand.txt")), Hostile::Huge, "do");
-    dialogues->fichiers.push_back(path(QStringLiteral("grand.txt")));
+    const QString grand = path(QStringLiteral("grand.txt"));
+    const struct {
+        qint64 octets;
+        const char *taille;
+    } cas[] = {{qint64(100) << 20, "100 Mo"}, {(qint64(64) << 20) + 1, "65 Mo"}};
+    for (const auto &c : cas) {
+        writeFile(QStringLiteral("grand.txt"), "do");
+        ASSERT_TRUE(QFile(grand).resize(c.octets));
+        dialogues->fichiers.push_back(grand);
+        reponses.push_back(platform::vbNo);
+        main->mnuFileOpen_Click();
+        const auto m = messages();
+        ASSERT_EQ(m.size(), 2u);
+        EXPECT_EQ(m[1].text, QString::fromUtf8("Le fichier %1 est trop grand pour être ouvert : "
+                                               "il fait %2, et un fichier de questions ne "
+                                               "dépasse pas 64 Mo.")
+                                 .arg(grand, QString::fromLatin1(c.taille)));
+        EXPECT_EQ(document().texte(), QStringLiteral("garde"));
+    }
+    dialogues->fichiers.push_back(grand);
+    reponses.push_back(platform::vbCancel);
     main->mnuFileOpen_Click();
     const auto m = messages();
     ASSERT_EQ(m.size(), 1u);
-    EXPECT_EQ(m[0].text, QString::fromUtf8("Le fichier %1 est trop grand pour être ouvert : il "
-                                           "fait 100 Mo, et un fichier de questions ne dépasse "
-                                           "pas 64 Mo.")
-                             .arg(path(QStringLiteral("grand.txt"))));
-    EXPECT_EQ(document().texte(), QStringLiteral("garde"));
+    EXPECT_TRUE(m[0].text.startsWith(QStringLiteral("Enregistrer les modifications")));
 }
