@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTimer>
 
 using namespace editor;
@@ -31,7 +32,7 @@ int pages(const QByteArray &pdf)
 
 TEST_F(EditorTest, OpenAndSaveAreByteExact)
 {
-    // A lone CR is no line end: kept beside CR LF, beside LF and alone.
+    // Beside CR LF or LF, a lone CR is no line end and is kept; alone, CR ends the lines.
     const QByteArray cas[] = {tousLesOctets(), "a\nb\n\xA0\x80\n",     "",
                               "\r\n",          "x\r\r\n\r\ny\r",       "a\rb\nc\n",
                               "\ra\r\rb",      "{\\rtf1 \\b gras\\b0}"};
@@ -64,6 +65,19 @@ TEST_F(EditorTest, FormattingStaysInTheWindow)
     gras->trigger();
     EXPECT_FALSE(gras->isChecked());
     EXPECT_EQ(document().RichTextBox1->fontWeight(), QFont::Normal);
+}
+
+// Lines ended by CR alone, as older Mac editors write them, show as lines and keep their ends.
+TEST_F(EditorTest, CrOnlyFileOpensAsLinesAndKeepsItsLineEnds)
+{
+    ouvrir(QStringLiteral("q.txt"), "\"A\"\r\"B\"");
+    QTextEdit *editeur = document().RichTextBox1;
+    EXPECT_EQ(editeur->document()->blockCount(), 2);
+    editeur->moveCursor(QTextCursor::End);
+    QTest::keyClick(editeur, Qt::Key_Return);
+    QTest::keyClicks(editeur, QStringLiteral("\"C\""));
+    main->mnuFileSave_Click();
+    EXPECT_EQ(readFile(QStringLiteral("q.txt")), QByteArray("\"A\"\r\"B\"\r\"C\""));
 }
 
 // Saving the changes may write the very file chosen: it is read after the answer.
