@@ -55,10 +55,16 @@ TEST_F(EditorTest, FormattingStaysInTheWindow)
     gras->trigger();
     EXPECT_TRUE(gras->isChecked());
     EXPECT_EQ(document().RichTextBox1->fontWeight(), QFont::Bold);
-    main->tbToolBar_ButtonClick(QStringLiteral("Center"));
+    // The look is not saved, so it is no change that closing would ask about.
+    EXPECT_FALSE(document().modifie());
+    for (const char *bouton : {"Italic", "Underline", "Center", "Align Right"}) {
+        main->tbToolBar_ButtonClick(QString::fromLatin1(bouton));
+        EXPECT_FALSE(document().modifie()) << bouton;
+    }
     main->Combo1->setCurrentIndex(main->Combo1->count() - 1);
     main->Combo1_Click();
     EXPECT_EQ(document().RichTextBox1->font().pointSize(), 72);
+    EXPECT_FALSE(document().modifie());
     main->mnuFileSave_Click();
     EXPECT_EQ(readFile(QStringLiteral("q.txt")), QByteArray("\"Q\"\r\n\"R\""));
     // A second click on the same selection undoes the first.
