@@ -145,6 +145,18 @@ TEST_F(EditorTest, ChangedTextIsNeverDroppedWithoutAQuestion)
     EXPECT_TRUE(QSettings().contains(QStringLiteral("Settings/MainWidth")));
 }
 
+// "Annuler" on the first of several changed documents ends the exit there.
+TEST_F(EditorTest, QuitStopsAtTheFirstCancel)
+{
+    document().setTexte(QStringLiteral("un"));
+    main->NouveauDocument();
+    document().setTexte(QStringLiteral("deux"));
+    reponses = {platform::vbCancel, platform::vbNo};
+    main->mnuFileExit_Click();
+    EXPECT_EQ(messages().size(), 1u);
+    EXPECT_EQ(main->documents().size(), 2);
+}
+
 class WizardTest : public EditorTest {
 protected:
     void SetUp() override

@@ -5,6 +5,8 @@
 #include "support/hostilefiles.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QDialog>
 #include <QFile>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -39,6 +41,7 @@ TEST_F(EditorTest, OpenAndSaveAreByteExact)
     for (const QByteArray &octets : cas) {
         ouvrir(QStringLiteral("q.txt"), octets);
         EXPECT_EQ(document().Caption(), path(QStringLiteral("q.txt")));
+        EXPECT_FALSE(document().modifie()) << "just opened";
         writeFile(QStringLiteral("q.txt"), "autre");
         main->mnuFileSave_Click();
         EXPECT_EQ(readFile(QStringLiteral("q.txt")), octets);
@@ -249,17 +252,32 @@ TEST_F(EditorTest, RealPrintDialogPresetsTheSelection)
 {
     for (const bool selection : {true, false}) {
         QPrinter printer;
-        bool offerte = false, choisie = false;
-        QTimer::singleShot(0, [&] {
-            QWidget *dialogue = QApplication::activeModalWidget();
-            ASSERT_NE(dialogue, nullptr);
-            auto *bouton = dialogue->findChild<QRadioButton *>(QStringLiteral("printSelection"));
-            ASSERT_NE(bouton, nullptr);
-            offerte = !bouton->isHidden() && bouton->isEnabled();
-            choisie = bouton->isChecked();
-            dialogue->close();
+        bool vu = false, offerte = false, choisie = false;
+        // The dialog is looked at, then closed, from its own loop; one that never shows as the
+        // modal window is closed at the deadline, so that the test fails rather than waits.
+        const QDeadlineTimer limite(10000);
+        QTimer regard;
+        QObject::connect(&regard, &QTimer::timeout, [&] {
+            auto *dialogue = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (dialogue) {
+                if (auto *bouton =
+                        dialogue->findChild<QRadioButton *>(QStringLiteral("printSelection"))) {
+                    vu = true;
+                    offerte = !bouton->isHidden() && bouton->isEnabled();
+                    choisie = bouton->isChecked();
+                }
+                dialogue->reject();
+            } else if (limite.hasExpired()) {
+                for (QWidget *w : QApplication::topLevelWidgets()) {
+                    if (auto *d = qobject_cast<QDialog *>(w); d && d->isVisible())
+                        d->reject();
+                }
+            }
         });
+        regard.start(10);
         EXPECT_FALSE(dialoguesQt()->imprimer(nullptr, printer, selection));
+        regard.stop();
+        ASSERT_TRUE(vu) << "the print dialog with its choice of the selection";
         EXPECT_EQ(offerte, selection);
         EXPECT_EQ(choisie, selection);
     }
