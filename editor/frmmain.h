@@ -26,9 +26,6 @@ public:
     explicit frmMain(std::unique_ptr<Dialogues> dialogues = dialoguesQt());
     ~frmMain() override;
 
-    // Tests answer the dialogs.
-    void setDialogues(std::unique_ptr<Dialogues> dialogues) { m_dialogues = std::move(dialogues); }
-
     QMdiArea *mdiArea;
     QToolBar *tbToolBar;
     QComboBox *Combo1;
@@ -40,7 +37,6 @@ public:
     // Menu items by caption, for the shortcuts and the find bar's toggle.
     QMap<QString, QAction *> menus;
 
-    int NombreDocuments() const { return m_nombreDocuments; }
     // The document window with the focus among the children, or none.
     Form1 *documentActif() const;
     QList<Form1 *> documents() const;
