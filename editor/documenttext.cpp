@@ -10,6 +10,8 @@ namespace editor {
 TexteLu texteDuFichier(const QByteArray &octets)
 {
     QString texte = platform::decode1252(octets);
+    if (!texte.contains(u'\n') && texte.contains(u'\r'))
+        return {texte.replace(u'\r', u'\n'), FinDeLigne::CR};
     const bool crlf = texte.contains(QLatin1String("\r\n"));
     const FinDeLigne fin = !crlf && texte.contains(u'\n') ? FinDeLigne::LF : FinDeLigne::CRLF;
     texte.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -23,6 +25,8 @@ OctetsAEcrire octetsDuTexte(const QString &texte, FinDeLigne finDeLigne)
     QString fichier = texte;
     if (finDeLigne == FinDeLigne::CRLF)
         fichier.replace(u'\n', QLatin1String("\r\n"));
+    else if (finDeLigne == FinDeLigne::CR)
+        fichier.replace(u'\n', u'\r');
     fichier.replace(kCRSeul, u'\r');
     if (auto octets = platform::encode1252(fichier))
         return {*octets, {}};

@@ -7,18 +7,20 @@
 
 namespace editor {
 
-enum class FinDeLigne { CRLF, LF };
+enum class FinDeLigne { CRLF, LF, CR };
 
 struct TexteLu {
     QString texte;
     FinDeLigne finDeLigne = FinDeLigne::CRLF;
 };
 
-// A CR that ends no line (not followed by LF) stays in the text as this visible sign.
+// In a file that has LF line ends, a CR that ends no line (not followed by LF) stays in the
+// text as this visible sign.
 inline constexpr QChar kCRSeul = u'\u240D';
 
-// A file that uses bare LF throughout is written back with LF; any other with CR LF, so that
-// a file mixing both comes back with CR LF throughout. A lone CR comes back as it was.
+// A file that uses bare LF throughout is written back with LF; one without any LF, whose lines
+// end with CR alone, with CR; any other with CR LF, so that a file mixing CR LF and LF comes
+// back with CR LF throughout. A lone CR in a file with LF comes back as it was.
 [[nodiscard]] TexteLu texteDuFichier(const QByteArray &octets);
 
 struct OctetsAEcrire {

@@ -316,6 +316,7 @@ void Form1::afficherPage(int page)
     for (int i = 0; i < 4; ++i)
         pages[i]->setVisible(i == page);
     premiers[page]->setFocus();
+    emit pageAffichee(page);
 }
 
 void Form1::viderQuestion()

@@ -35,6 +35,14 @@ public:
     void setModifie(bool modifie) { RichTextBox1->document()->setModified(modifie); }
     FinDeLigne finDeLigne() const { return m_finDeLigne; }
     void setFinDeLigne(FinDeLigne fin) { m_finDeLigne = fin; }
+    // Runs `forme`, a change of the text's look (font, size, alignment): the look lives only in
+    // the window, and a save would write the same bytes, so it is no change to the document.
+    template <class F> void mettreEnForme(F &&forme)
+    {
+        const bool modifie = this->modifie();
+        forme();
+        setModifie(modifie);
+    }
 
     // The page on show: 0 the editor, 1 to 3 the wizard.
     int page() const;
@@ -81,6 +89,10 @@ public:
     void File_musique_Click();
 
     QSize sizeHint() const override;
+
+signals:
+    // Another page is on show: 0 the editor, 1 to 3 the wizard.
+    void pageAffichee(int page);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -24,11 +24,16 @@ frmMain::frmMain(std::unique_ptr<Dialogues> dialogues) : m_dialogues(std::move(d
     creerBarreOutils();
     addToolBarBreak();
     creerBarreRecherche();
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::activerCommandesTexte);
     resize(800, 720);
     MDIForm_Load();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    // The area outlives this class's part of the window, and tells of its windows as they go.
+    disconnect(mdiArea, nullptr, this, nullptr);
+}
 
 QAction *frmMain::menu(QMenu *parent, const QString &caption, void (frmMain::*handler)(),
                        const QKeySequence &shortcut)
@@ -59,17 +64,19 @@ void frmMain::creerMenus()
     menu(fichier, QStringLiteral("Quitter"), &frmMain::mnuFileExit_Click);
 
     QMenu *edition = menuBar()->addMenu(QStringLiteral("Édition"));
-    menu(edition, QStringLiteral("Couper"), &frmMain::mnuEditCut_Click);
-    menu(edition, QStringLiteral("Copier"), &frmMain::mnuEditCopy_Click);
-    menu(edition, QStringLiteral("Coller"), &frmMain::mnuEditPaste_Click);
+    m_commandesTexte << menu(edition, QStringLiteral("Couper"), &frmMain::mnuEditCut_Click)
+                     << menu(edition, QStringLiteral("Copier"), &frmMain::mnuEditCopy_Click)
+                     << menu(edition, QStringLiteral("Coller"), &frmMain::mnuEditPaste_Click);
     edition->addSeparator();
     // In the text, Del and Ctrl+A stay the editor's own keys, which do the same on a selection.
-    menu(edition, QStringLiteral("&Supprimer"), &frmMain::effacer_Click,
-         QKeySequence(Qt::Key_Delete));
-    menu(edition, QStringLiteral("Supprimer tout"), &frmMain::effacertout_Click);
+    m_commandesTexte << menu(edition, QStringLiteral("&Supprimer"), &frmMain::effacer_Click,
+                             QKeySequence(Qt::Key_Delete))
+                     << menu(edition, QStringLiteral("Supprimer tout"),
+                             &frmMain::effacertout_Click);
     edition->addSeparator();
-    menu(edition, QStringLiteral("&Sélectionner tout"), &frmMain::selectionnertout_Click,
-         QKeySequence(QStringLiteral("Ctrl+A")));
+    m_commandesTexte << menu(edition, QStringLiteral("&Sélectionner tout"),
+                             &frmMain::selectionnertout_Click,
+                             QKeySequence(QStringLiteral("Ctrl+A")));
 
     QMenu *fenetre = menuBar()->addMenu(QStringLiteral("Fenêtre"));
     connect(fenetre, &QMenu::aboutToShow, this, [this, fenetre] {
@@ -140,6 +147,8 @@ void frmMain::creerBarreOutils()
             a->setCheckable(true);
             alignements->addAction(a);
         }
+        if (key == u"Cut" || key == u"Copy" || key == u"Paste")
+            m_commandesTexte << a;
         connect(a, &QAction::triggered, this, [this, key] { tbToolBar_ButtonClick(key); });
     }
     tbToolBar->addSeparator();
@@ -203,6 +212,7 @@ void frmMain::NouveauDocument()
     auto *document = new Form1;
     document->setCaption(QStringLiteral("Document %1").arg(m_nombreDocuments));
     document->installEventFilter(this);
+    connect(document, &Form1::pageAffichee, this, &frmMain::activerCommandesTexte);
     QMdiSubWindow *fenetre = mdiArea->addSubWindow(document);
     fenetre->resize(fenetre->sizeHint());
     fenetre->show();
@@ -214,6 +224,20 @@ Form1 *frmMain::documentActif() const
 {
     QMdiSubWindow *fenetre = mdiArea->currentSubWindow();
     return fenetre ? qobject_cast<Form1 *>(fenetre->widget()) : nullptr;
+}
+
+bool frmMain::texteAffiche() const
+{
+    const Form1 *document = documentActif();
+    return !document || document->page() == 0;
+}
+
+void frmMain::activerCommandesTexte()
+{
+    // A page of the wizard hides the text: its commands, keys included, would act on it unseen,
+    // and disabled they leave the keys to the page's own lists and boxes.
+    for (QAction *commande : std::as_const(m_commandesTexte))
+        commande->setEnabled(texteAffiche());
 }
 
 QList<Form1 *> frmMain::documents() const

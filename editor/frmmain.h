@@ -26,9 +26,6 @@ public:
     explicit frmMain(std::unique_ptr<Dialogues> dialogues = dialoguesQt());
     ~frmMain() override;
 
-    // Tests answer the dialogs.
-    void setDialogues(std::unique_ptr<Dialogues> dialogues) { m_dialogues = std::move(dialogues); }
-
     QMdiArea *mdiArea;
     QToolBar *tbToolBar;
     QComboBox *Combo1;
@@ -40,7 +37,6 @@ public:
     // Menu items by caption, for the shortcuts and the find bar's toggle.
     QMap<QString, QAction *> menus;
 
-    int NombreDocuments() const { return m_nombreDocuments; }
     // The document window with the focus among the children, or none.
     Form1 *documentActif() const;
     QList<Form1 *> documents() const;
@@ -87,12 +83,11 @@ private:
     void MDIForm_Unload();
     // Reads a file's text; an "Erreur" message and nothing when it cannot be read.
     std::optional<TexteLu> lireFichier(const QString &chemin);
-    // Open and insert alike: the active document (a new one when none is open), the file chosen
-    // for it and its text; nothing when the choice is cancelled or the file cannot be read.
+    // Open and insert alike: the active document (a new one when none is open) and the file
+    // chosen for it; nothing when the choice is cancelled.
     struct Choisi {
         Form1 *document;
         QString chemin;
-        TexteLu lu;
     };
     std::optional<Choisi> choisirFichier();
     // Writes the document whole to `chemin`; an "Erreur" message and false when it fails.
@@ -105,9 +100,14 @@ private:
     // Closes every document window, each asking about its changes; false when one stays.
     bool fermerDocuments();
     void basculerStyle(const QString &key);
+    // Whether the text of the active document is on show, rather than its wizard.
+    bool texteAffiche() const;
+    // The commands on the text are on while the text is on show.
+    void activerCommandesTexte();
 
     std::unique_ptr<Dialogues> m_dialogues;
     int m_nombreDocuments = 0;
+    QList<QAction *> m_commandesTexte;
     QString m_texteCherche;
 };
 

@@ -28,12 +28,15 @@ void frmMain::tbToolBar_ButtonClick(const QString &key)
     else if (key == u"Bold" || key == u"Italic" || key == u"Underline")
         basculerStyle(key);
     else if (Form1 *document = documentActif()) {
-        if (key == u"Align Left")
-            document->RichTextBox1->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
-        else if (key == u"Center")
-            document->RichTextBox1->setAlignment(Qt::AlignHCenter);
-        else if (key == u"Align Right")
-            document->RichTextBox1->setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+        QTextEdit *editeur = document->RichTextBox1;
+        document->mettreEnForme([&] {
+            if (key == u"Align Left")
+                editeur->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+            else if (key == u"Center")
+                editeur->setAlignment(Qt::AlignHCenter);
+            else if (key == u"Align Right")
+                editeur->setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+        });
     }
 }
 
@@ -47,16 +50,19 @@ void frmMain::basculerStyle(const QString &key)
     }
     QTextEdit *editeur = document->RichTextBox1;
     bool actif = false;
-    if (key == u"Bold") {
-        editeur->setFontWeight(editeur->fontWeight() > QFont::Normal ? QFont::Normal : QFont::Bold);
-        actif = editeur->fontWeight() > QFont::Normal;
-    } else if (key == u"Italic") {
-        editeur->setFontItalic(!editeur->fontItalic());
-        actif = editeur->fontItalic();
-    } else {
-        editeur->setFontUnderline(!editeur->fontUnderline());
-        actif = editeur->fontUnderline();
-    }
+    document->mettreEnForme([&] {
+        if (key == u"Bold") {
+            editeur->setFontWeight(editeur->fontWeight() > QFont::Normal ? QFont::Normal
+                                                                         : QFont::Bold);
+            actif = editeur->fontWeight() > QFont::Normal;
+        } else if (key == u"Italic") {
+            editeur->setFontItalic(!editeur->fontItalic());
+            actif = editeur->fontItalic();
+        } else {
+            editeur->setFontUnderline(!editeur->fontUnderline());
+            actif = editeur->fontUnderline();
+        }
+    });
     bouton->setChecked(actif);
 }
 
@@ -67,14 +73,16 @@ void frmMain::Combo1_Click()
         return;
     const int taille = Combo1->currentText().toInt();
     QTextEdit *editeur = document->RichTextBox1;
-    QFont base = editeur->font();
-    base.setPointSize(taille);
-    editeur->setFont(base);
-    QTextCharFormat format;
-    format.setFontPointSize(taille);
-    QTextCursor tout(editeur->document());
-    tout.select(QTextCursor::Document);
-    tout.mergeCharFormat(format);
+    document->mettreEnForme([&] {
+        QFont base = editeur->font();
+        base.setPointSize(taille);
+        editeur->setFont(base);
+        QTextCharFormat format;
+        format.setFontPointSize(taille);
+        QTextCursor tout(editeur->document());
+        tout.select(QTextCursor::Document);
+        tout.mergeCharFormat(format);
+    });
 }
 
 void frmMain::compter_lignes_Click()

@@ -42,7 +42,8 @@ QString taille(qint64 octets)
     constexpr qint64 kMo = 1024 * 1024;
     if (octets < kMo)
         return QStringLiteral("%1 octets").arg(octets);
-    return QStringLiteral("%1 Mo").arg(octets / kMo);
+    // Rounded up: a file just over the limit must not read as being at it.
+    return QStringLiteral("%1 Mo").arg((octets + kMo - 1) / kMo);
 }
 
 } // namespace
@@ -112,20 +113,21 @@ std::optional<frmMain::Choisi> frmMain::choisirFichier()
     const QString chemin = m_dialogues->ouvrir(this, QStringLiteral("Ouvrir"), kFiltreOuvrir);
     if (chemin.isEmpty())
         return std::nullopt;
-    auto lu = lireFichier(chemin);
-    if (!lu)
-        return std::nullopt;
-    return Choisi{document, chemin, std::move(*lu)};
+    return Choisi{document, chemin};
 }
 
 void frmMain::mnuFileOpen_Click()
 {
     const auto choisi = choisirFichier();
+    // Read only once the changes are dealt with: saving them may write the chosen file itself.
     if (!choisi || !peutAbandonner(*choisi->document))
         return;
-    choisi->document->setTexte(choisi->lu.texte);
+    const auto lu = lireFichier(choisi->chemin);
+    if (!lu)
+        return;
+    choisi->document->setTexte(lu->texte);
     choisi->document->setModifie(false);
-    choisi->document->setFinDeLigne(choisi->lu.finDeLigne);
+    choisi->document->setFinDeLigne(lu->finDeLigne);
     choisi->document->setCaption(choisi->chemin);
 }
 
@@ -134,8 +136,11 @@ void frmMain::Inserer_Click()
     const auto choisi = choisirFichier();
     if (!choisi)
         return;
+    const auto lu = lireFichier(choisi->chemin);
+    if (!lu)
+        return;
     // The document keeps its own name: saving it never overwrites the inserted file.
-    choisi->document->setTexte(choisi->document->texte() + u'\n' + choisi->lu.texte);
+    choisi->document->setTexte(choisi->document->texte() + u'\n' + lu->texte);
 }
 
 void frmMain::mnuFileSave_Click()

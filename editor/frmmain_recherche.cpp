@@ -26,7 +26,8 @@ void frmMain::Txt_Find_Change()
 void frmMain::Cmd_Find_Click()
 {
     Form1 *document = documentActif();
-    if (!document)
+    // A search gives the focus to the text it selects in, never to a text the wizard hides.
+    if (!document || !texteAffiche())
         return;
     m_texteCherche = Txt_Find->Text();
     Trouve_Le();

@@ -6,6 +6,7 @@
 #include "support/touches.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QMdiSubWindow>
 #include <QProcess>
@@ -144,6 +145,18 @@ TEST_F(EditorTest, ChangedTextIsNeverDroppedWithoutAQuestion)
     EXPECT_TRUE(QSettings().contains(QStringLiteral("Settings/MainWidth")));
 }
 
+// "Annuler" on the first of several changed documents ends the exit there.
+TEST_F(EditorTest, QuitStopsAtTheFirstCancel)
+{
+    document().setTexte(QStringLiteral("un"));
+    main->NouveauDocument();
+    document().setTexte(QStringLiteral("deux"));
+    reponses = {platform::vbCancel, platform::vbNo};
+    main->mnuFileExit_Click();
+    EXPECT_EQ(messages().size(), 1u);
+    EXPECT_EQ(main->documents().size(), 2);
+}
+
 class WizardTest : public EditorTest {
 protected:
     void SetUp() override
@@ -212,6 +225,53 @@ TEST_F(WizardTest, PassingThroughTheMediaPagesPicksNothing)
     ASSERT_EQ(QApplication::activeWindow(), main.get());
     question(QStringLiteral("Q"), {"R", "S", "T", "U"});
     EXPECT_TRUE(d->texte().endsWith(QLatin1String(",\"\",\"\""))) << d->texte().toStdString();
+}
+
+// The text hidden behind the wizard's pages is out of reach of the edit commands and their
+// keys, Del and Ctrl+A; the pages' boxes keep those keys for themselves.
+TEST_F(WizardTest, EditCommandsLeaveTheHiddenTextAlone)
+{
+    main->show();
+    main->activateWindow();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), main.get());
+    d->RichTextBox1->setFocus();
+    QTest::keyClicks(d->RichTextBox1, QStringLiteral("garde"));
+    d->Command_ajouter_questions->setValue(true);
+    QTest::keyClicks(d->Question, QStringLiteral("Q"));
+    appuyer(d->Question, Qt::Key_A, Qt::ControlModifier);
+    appuyer(d->Question, Qt::Key_Delete);
+    EXPECT_TRUE(d->Question->Text().isEmpty());
+    d->Command_suivant1->setValue(true);
+    ASSERT_EQ(QApplication::focusWidget(), d->File_image);
+    appuyer(d->File_image, Qt::Key_A, Qt::ControlModifier);
+    appuyer(d->File_image, Qt::Key_Delete);
+    // A search would give the hidden text the focus, and with it the keys typed next.
+    main->Txt_Find->setText(QStringLiteral("garde"));
+    main->Cmd_Find->setValue(true);
+    EXPECT_EQ(QApplication::focusWidget(), d->File_image);
+    // The same commands from the menu and the toolbar, on a selection made before.
+    d->RichTextBox1->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("collé"));
+    for (const char *nom : {"Couper", "Coller", "&Supprimer", "Supprimer tout"})
+        main->menus.value(QString::fromUtf8(nom))->trigger();
+    main->tbToolBar->findChild<QAction *>(QStringLiteral("Cut"))->trigger();
+    EXPECT_EQ(d->texte(), QStringLiteral("garde"));
+    // Another document on show in its text takes them back, and gives them up on return.
+    QAction *supprimer = main->menus.value(QStringLiteral("&Supprimer"));
+    main->NouveauDocument();
+    EXPECT_TRUE(supprimer->isEnabled());
+    main->mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(d->parentWidget()));
+    ASSERT_EQ(&document(), d);
+    EXPECT_FALSE(supprimer->isEnabled());
+    d->Command_suivant2->setValue(true);
+    d->Command_suivant3->setValue(true);
+    EXPECT_TRUE(d->texte().startsWith(QLatin1String("garde\n\""))) << d->texte().toStdString();
+    // Back on the text, the keys are the menu's again, wherever the focus is in the window.
+    d->Command_ajouter_questions->setFocus();
+    appuyer(d->Command_ajouter_questions, Qt::Key_A, Qt::ControlModifier);
+    appuyer(d->Command_ajouter_questions, Qt::Key_Delete);
+    EXPECT_TRUE(d->texte().isEmpty());
 }
 
 TEST_F(WizardTest, CaptionsAreNeitherCutNorWrapped)

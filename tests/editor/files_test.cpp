@@ -5,9 +5,12 @@
 #include "support/hostilefiles.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QDialog>
 #include <QFile>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTimer>
 
 using namespace editor;
@@ -31,13 +34,14 @@ int pages(const QByteArray &pdf)
 
 TEST_F(EditorTest, OpenAndSaveAreByteExact)
 {
-    // A lone CR is no line end: kept beside CR LF, beside LF and alone.
+    // Beside CR LF or LF, a lone CR is no line end and is kept; alone, CR ends the lines.
     const QByteArray cas[] = {tousLesOctets(), "a\nb\n\xA0\x80\n",     "",
                               "\r\n",          "x\r\r\n\r\ny\r",       "a\rb\nc\n",
                               "\ra\r\rb",      "{\\rtf1 \\b gras\\b0}"};
     for (const QByteArray &octets : cas) {
         ouvrir(QStringLiteral("q.txt"), octets);
         EXPECT_EQ(document().Caption(), path(QStringLiteral("q.txt")));
+        EXPECT_FALSE(document().modifie()) << "just opened";
         writeFile(QStringLiteral("q.txt"), "autre");
         main->mnuFileSave_Click();
         EXPECT_EQ(readFile(QStringLiteral("q.txt")), octets);
@@ -54,16 +58,55 @@ TEST_F(EditorTest, FormattingStaysInTheWindow)
     gras->trigger();
     EXPECT_TRUE(gras->isChecked());
     EXPECT_EQ(document().RichTextBox1->fontWeight(), QFont::Bold);
-    main->tbToolBar_ButtonClick(QStringLiteral("Center"));
+    // The look is not saved, so it is no change that closing would ask about.
+    EXPECT_FALSE(document().modifie());
+    for (const char *bouton : {"Italic", "Underline", "Center", "Align Right"}) {
+        main->tbToolBar_ButtonClick(QString::fromLatin1(bouton));
+        EXPECT_FALSE(document().modifie()) << bouton;
+    }
     main->Combo1->setCurrentIndex(main->Combo1->count() - 1);
     main->Combo1_Click();
     EXPECT_EQ(document().RichTextBox1->font().pointSize(), 72);
+    EXPECT_FALSE(document().modifie());
     main->mnuFileSave_Click();
     EXPECT_EQ(readFile(QStringLiteral("q.txt")), QByteArray("\"Q\"\r\n\"R\""));
     // A second click on the same selection undoes the first.
     gras->trigger();
     EXPECT_FALSE(gras->isChecked());
     EXPECT_EQ(document().RichTextBox1->fontWeight(), QFont::Normal);
+}
+
+// Lines ended by CR alone, as older Mac editors write them, show as lines and keep their ends.
+TEST_F(EditorTest, CrOnlyFileOpensAsLinesAndKeepsItsLineEnds)
+{
+    ouvrir(QStringLiteral("q.txt"), "\"A\"\r\"B\"");
+    QTextEdit *editeur = document().RichTextBox1;
+    EXPECT_EQ(editeur->document()->blockCount(), 2);
+    editeur->moveCursor(QTextCursor::End);
+    QTest::keyClick(editeur, Qt::Key_Return);
+    QTest::keyClicks(editeur, QStringLiteral("\"C\""));
+    main->mnuFileSave_Click();
+    EXPECT_EQ(readFile(QStringLiteral("q.txt")), QByteArray("\"A\"\r\"B\"\r\"C\""));
+}
+
+// Saving the changes may write the very file chosen: it is read after the answer.
+TEST_F(EditorTest, OpeningItsOwnChangedFileKeepsTheChangesSaved)
+{
+    ouvrir(QStringLiteral("q.txt"), "\"A\"");
+    QTextEdit *editeur = document().RichTextBox1;
+    editeur->moveCursor(QTextCursor::End);
+    editeur->insertPlainText(QStringLiteral("\n\"B\""));
+    main->mnuFileOpen_Click(); // the file dialog cancelled: nothing asked
+    EXPECT_TRUE(messages().empty());
+    reponses.push_back(platform::vbYes);
+    dialogues->fichiers.push_back(path(QStringLiteral("q.txt")));
+    main->mnuFileOpen_Click();
+    EXPECT_EQ(messages().size(), 1u);
+    EXPECT_EQ(document().texte(), QStringLiteral("\"A\"\n\"B\""));
+    editeur->moveCursor(QTextCursor::End);
+    editeur->insertPlainText(QStringLiteral("\n\"C\""));
+    main->mnuFileSave_Click();
+    EXPECT_EQ(readFile(QStringLiteral("q.txt")), QByteArray("\"A\"\r\n\"B\"\r\n\"C\""));
 }
 
 TEST_F(EditorTest, InsertAppendsOnANewLineAndKeepsTheDocumentsName)
@@ -139,15 +182,17 @@ TEST_F(EditorTest, FailedWriteSaysSoAndChangesNothing)
     EXPECT_EQ(readFile(QStringLiteral("q.txt")), QByteArray("ancien"));
 }
 
+// Even once the changes may be dropped ("Non"), a file that cannot be read leaves them there.
 TEST_F(EditorTest, UnreadableFileSaysSoAndKeepsTheText)
 {
     document().setTexte(QStringLiteral("garde"));
     dialogues->fichiers.push_back(path(QStringLiteral("manque.txt")));
+    reponses.push_back(platform::vbNo);
     main->mnuFileOpen_Click();
     const auto m = messages();
-    ASSERT_EQ(m.size(), 1u);
-    EXPECT_EQ(m[0].title, QStringLiteral("Erreur"));
-    EXPECT_TRUE(m[0].text.contains(path(QStringLiteral("manque.txt"))));
+    ASSERT_EQ(m.size(), 2u);
+    EXPECT_EQ(m[1].title, QStringLiteral("Erreur"));
+    EXPECT_TRUE(m[1].text.contains(path(QStringLiteral("manque.txt"))));
     EXPECT_EQ(document().texte(), QStringLiteral("garde"));
     EXPECT_EQ(document().Caption(), QStringLiteral("Document 1"));
 }
@@ -207,17 +252,32 @@ TEST_F(EditorTest, RealPrintDialogPresetsTheSelection)
 {
     for (const bool selection : {true, false}) {
         QPrinter printer;
-        bool offerte = false, choisie = false;
-        QTimer::singleShot(0, [&] {
-            QWidget *dialogue = QApplication::activeModalWidget();
-            ASSERT_NE(dialogue, nullptr);
-            auto *bouton = dialogue->findChild<QRadioButton *>(QStringLiteral("printSelection"));
-            ASSERT_NE(bouton, nullptr);
-            offerte = !bouton->isHidden() && bouton->isEnabled();
-            choisie = bouton->isChecked();
-            dialogue->close();
+        bool vu = false, offerte = false, choisie = false;
+        // The dialog is looked at, then closed, from its own loop; one that never shows as the
+        // modal window is closed at the deadline, so that the test fails rather than waits.
+        const QDeadlineTimer limite(10000);
+        QTimer regard;
+        QObject::connect(&regard, &QTimer::timeout, [&] {
+            auto *dialogue = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (dialogue) {
+                if (auto *bouton =
+                        dialogue->findChild<QRadioButton *>(QStringLiteral("printSelection"))) {
+                    vu = true;
+                    offerte = !bouton->isHidden() && bouton->isEnabled();
+                    choisie = bouton->isChecked();
+                }
+                dialogue->reject();
+            } else if (limite.hasExpired()) {
+                for (QWidget *w : QApplication::topLevelWidgets()) {
+                    if (auto *d = qobject_cast<QDialog *>(w); d && d->isVisible())
+                        d->reject();
+                }
+            }
         });
+        regard.start(10);
         EXPECT_FALSE(dialoguesQt()->imprimer(nullptr, printer, selection));
+        regard.stop();
+        ASSERT_TRUE(vu) << "the print dialog with its choice of the selection";
         EXPECT_EQ(offerte, selection);
         EXPECT_EQ(choisie, selection);
     }
@@ -226,7 +286,9 @@ TEST_F(EditorTest, RealPrintDialogPresetsTheSelection)
 TEST_F(EditorTest, OpenAndInsertReadRegularFilesOnly)
 {
     const auto lire = [this](void (editor::frmMain::*commande)(), const char *fichier) {
+        // Nothing to ask about first: the file is read.
         document().setTexte(QStringLiteral("garde"));
+        document().setModifie(false);
         dialogues->fichiers.push_back(path(QString::fromLatin1(fichier)));
         (main.get()->*commande)();
         messages();
@@ -240,18 +302,34 @@ TEST_F(EditorTest, OpenAndInsertReadRegularFilesOnly)
           [&] { return lire(&editor::frmMain::Inserer_Click, "b.txt"); }, true, false}});
 }
 
-// A file larger than a question file can be is refused with its size; the text stays.
+// A file larger than a question file can be is refused with its size, rounded up; the text
+// stays. It is read only once the question about the text's changes is answered.
 TEST_F(EditorTest, AHugeFileIsRefusedWithItsSize)
 {
     document().setTexte(QStringLiteral("garde"));
-    layHostile(path(QStringLiteral("grand.txt")), Hostile::Huge, "do");
-    dialogues->fichiers.push_back(path(QStringLiteral("grand.txt")));
+    const QString grand = path(QStringLiteral("grand.txt"));
+    const struct {
+        qint64 octets;
+        const char *taille;
+    } cas[] = {{qint64(100) << 20, "100 Mo"}, {(qint64(64) << 20) + 1, "65 Mo"}};
+    for (const auto &c : cas) {
+        writeFile(QStringLiteral("grand.txt"), "do");
+        ASSERT_TRUE(QFile(grand).resize(c.octets));
+        dialogues->fichiers.push_back(grand);
+        reponses.push_back(platform::vbNo);
+        main->mnuFileOpen_Click();
+        const auto m = messages();
+        ASSERT_EQ(m.size(), 2u);
+        EXPECT_EQ(m[1].text, QString::fromUtf8("Le fichier %1 est trop grand pour être ouvert : "
+                                               "il fait %2, et un fichier de questions ne "
+                                               "dépasse pas 64 Mo.")
+                                 .arg(grand, QString::fromLatin1(c.taille)));
+        EXPECT_EQ(document().texte(), QStringLiteral("garde"));
+    }
+    dialogues->fichiers.push_back(grand);
+    reponses.push_back(platform::vbCancel);
     main->mnuFileOpen_Click();
     const auto m = messages();
     ASSERT_EQ(m.size(), 1u);
-    EXPECT_EQ(m[0].text, QString::fromUtf8("Le fichier %1 est trop grand pour être ouvert : il "
-                                           "fait 100 Mo, et un fichier de questions ne dépasse "
-                                           "pas 64 Mo.")
-                             .arg(path(QStringLiteral("grand.txt"))));
-    EXPECT_EQ(document().texte(), QStringLiteral("garde"));
+    EXPECT_TRUE(m[0].text.startsWith(QStringLiteral("Enregistrer les modifications")));
 }

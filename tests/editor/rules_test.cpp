@@ -96,6 +96,12 @@ TEST(FileText, LineEndsKeptAndCodePageChecked)
     // A file mixing both comes back with CR LF throughout.
     const TexteLu mixte = texteDuFichier("a\r\nb\nc");
     EXPECT_EQ(octetsDuTexte(mixte.texte, mixte.finDeLigne).octets, QByteArray("a\r\nb\r\nc"));
+    // Lines ended by CR alone are lines, and a line added comes back with CR; beside LF, a CR
+    // ends no line.
+    const TexteLu cr = texteDuFichier("a\rb\r");
+    EXPECT_EQ(cr.texte, QStringLiteral("a\nb\n"));
+    EXPECT_EQ(octetsDuTexte(cr.texte + u'c', cr.finDeLigne).octets, QByteArray("a\rb\rc"));
+    EXPECT_EQ(texteDuFichier("a\rb\n").texte, QStringLiteral("a\u240Db\n"));
     const OctetsAEcrire refuse = octetsDuTexte(QStringLiteral("a→b→c✓"), FinDeLigne::CRLF);
     EXPECT_FALSE(refuse.ok());
     EXPECT_TRUE(refuse.erreur.contains(QStringLiteral("« → » (U+2192), « ✓ » (U+2713)")))
