@@ -10,4 +10,10 @@ export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/tests/lsan.supp}
 # holds a dozen libraries with thread-local data (sound and controller libraries included).
 export ASAN_OPTIONS=${ASAN_OPTIONS:-intercept_tls_get_addr=0}
 cd "${BUILD_DIR:-build}"
-ctest --output-on-failure -j"$(nproc)" "$@"
+# The benchmarks (label bench) are slow and judge no figure: left out unless the call picks by
+# label itself, as in `./test.sh -L bench`. A caller's -LE replaces this one.
+exclude=(-LE bench)
+for arg in "$@"; do
+  case $arg in -L* | --label*) exclude=() ;; esac
+done
+ctest --output-on-failure -j"$(nproc)" "${exclude[@]}" "$@"

@@ -105,7 +105,7 @@ void Form1::construireTypeEtPoints()
     Option_temps = blanc(new OptionButton(Frame1, "Option_temps", QStringLiteral("Temps : ")));
     Option_temps->Move(180, 570, 1005, 285);
     Text_nombre_secondes = new TextBox(Frame1, "Text_nombre_secondes");
-    Text_nombre_secondes->Move(1140, 600, 405, 285);
+    Text_nombre_secondes->Move(1230, 600, 405, 285);
     for (TextBox *t : {Text_nombre_questions, Text_nombre_secondes}) {
         // Three digits fill the narrow boxes that stand in the gaps of their captions.
         police(t, 8.25);
@@ -116,11 +116,11 @@ void Form1::construireTypeEtPoints()
     }
     // The minutes stand in the gap of "secondes (", on the same line.
     Label3 = new Label(Frame1, "Label3", QStringLiteral("secondes (          minutes)"));
-    Label3->Move(1620, 600, 2715, 375);
+    Label3->Move(1710, 600, 2715, 375);
     Label3->setWordWrap(false);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label_minutes = new Label(Frame1, "Label_minutes", QStringLiteral("00,11"));
-    Label_minutes->Move(2640, 600, 465, 285);
+    Label_minutes->Move(2730, 600, 465, 285);
     Label_minutes->setBackColor(kSystemWindowColour);
     Label_minutes->setForeColor(kSystemWindowText);
     Label_minutes->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

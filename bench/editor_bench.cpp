@@ -96,6 +96,8 @@ int main(int argc, char *argv[])
         d.Command_suivant3->setValue(true);
         d.RichTextBox1->viewport()->repaint();
         ajouts.push_back(ms(t));
+        // What was typed is thrown away: closing asks nothing.
+        d.setModifie(false);
         fenetre.close();
     }
     auto pire = [](const std::vector<double> &v) { return *std::max_element(v.begin(), v.end()); };

@@ -4,12 +4,12 @@
 # and the ratio. Then the memory of a text slot reading a small and a 100 MB question file.
 # A benchmark, not a test.
 #
-#   bench/questions.sh [RUNS]      RUNS defaults to 301; the programs come from build/app.
+#   bench/questions.sh [RUNS]      RUNS defaults to 301; the programs come from the build
+#   (BUILD_DIR, default build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$PWD
 runs=${1:-301}
-app=$root/build/app
+app=$(realpath "${BUILD_DIR:-build}")/app
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

@@ -7,15 +7,17 @@
 #   bench/startup.sh [PROGRAM] [RUNS]
 #   PROGRAM defaults to build/app/Tempeljeu, RUNS to 9. HOLD_MS (default 1500) is how long
 #   each program runs after its first frame before it is ended: by default the welcome
-#   screen's whole life before the game choice appears at two seconds. BENCH_DIR (default
-#   build/bench) is where the bare program and the watcher are built.
+#   screen's whole life before the game choice appears at two seconds. BUILD_DIR (default
+#   build) is the build; BENCH_DIR (default BUILD_DIR/bench-startup) is where the bare program
+#   and the watcher are built.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$PWD
-program=$(realpath "${1:-build/app/Tempeljeu}")
+source bench/screen.sh
+build=$(realpath "${BUILD_DIR:-build}")
+program=$(realpath "${1:-$build/app/Tempeljeu}")
 runs=${2:-9}
 hold=${HOLD_MS:-1500}
-work=${BENCH_DIR:-$root/build/bench}
+work=${BENCH_DIR:-$build/bench-startup}
 mkdir -p "$work"
 
 # The yardstick and the watcher.
@@ -26,14 +28,8 @@ if [[ ! -f $work/bare.jpg ]]; then
     "$work/bare.jpg"
 fi
 
-display=:$((90 + RANDOM % 50))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+trap stop_screen EXIT
+start_screen 1280 1024
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
 

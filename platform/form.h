@@ -61,7 +61,6 @@ public:
     // Key preview: Form_KeyDown sees every key pressed in the screen before the control
     // that has the focus does (a list box does not swallow a letter); the key is not consumed.
     void setKeyPreview(bool on);
-    bool KeyPreview() const { return m_keyPreview != nullptr; }
     // The key as a virtual-key number (platform/virtualkeys.h) and the shift state.
     virtual void Form_KeyDown(int /*KeyCode*/, int /*Shift*/) {}
 

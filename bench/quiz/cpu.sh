@@ -7,21 +7,18 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 BUILD=$(realpath "${1:-build}")
 SECONDS_MEASURED=${2:-30}
+source bench/screen.sh
 WORK=$(mktemp -d /tmp/quiz-cpu.XXXXXX)
 cp -r "$BUILD/app" "$WORK/app"
 APP=$WORK/app
-XVFB_PID="" APP_PID=""
+APP_PID=""
 cleanup() {
     [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    stop_screen
     rm -rf "$WORK"
 }
 trap cleanup EXIT
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
-XVFB_PID=$!
-for _ in $(seq 50); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$WORK/display")" XDG_RUNTIME_DIR=$WORK/runtime
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+start_screen 800 600
 
 # Many questions, the tick-tock on, text slot 1 only, with a stand-in question program.
 printf '"question","500","120","Ding","Buzzer","oui","oui","non","0","1","non"\r\n' >"$APP/KSV.tpq"

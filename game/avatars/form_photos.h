@@ -40,7 +40,6 @@ public:
     void List1_Click();
 
     // The view command that the next picture dialogs open in.
-    int VueFichiers() const { return m_vueFichiers; }
     void DefinirVueFichiers(int commande) { m_vueFichiers = commande; }
 
     // Pictures are decoded only for the slots shown: this brings them up to date with the

@@ -120,14 +120,6 @@ void Form_bruitage::Command_stop_Click()
         m_performance->stop();
 }
 
-void Form_bruitage::Regler_volume()
-{
-    bool ok = false;
-    const double volume = Text_volume->Text().trimmed().toDouble(&ok);
-    if (ok && std::abs(volume) <= 1e6)
-        reglerVolume(int(std::lround(volume)));
-}
-
 void Form_bruitage::jouer(const QString &nom, int volume)
 {
     // A sound that cannot start leaves the volume as it was.

@@ -35,8 +35,6 @@ public:
     void Command_vrai_Click();
     void Command_faux_Click();
     void Command_stop_Click();
-    // The master volume from the whole number in Text_volume.
-    void Regler_volume();
 
     // The draw of the applause and boo clips, uniform in [0, 1); tests give their own.
     void setRandomSource(std::function<double()> source);

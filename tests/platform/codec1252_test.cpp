@@ -40,7 +40,7 @@ TEST(Codec1252, TheHighControlRangeMatchesThePublishedTable)
     };
     for (int i = 0; i < 32; ++i) {
         const QByteArray byte(1, char(0x80 + i));
-        const QString character(QChar(table[i]));
+        const QString character{QChar(table[i])};
         EXPECT_EQ(decode1252(byte), character) << std::hex << 0x80 + i;
         const auto back = encode1252(character);
         ASSERT_TRUE(back) << std::hex << 0x80 + i;

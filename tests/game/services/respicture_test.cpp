@@ -149,7 +149,9 @@ TEST_F(ResPictureTest, FileThatCannotBeOpenedRaisesCannotOpenAndKeepsItsName)
         // The game's name outside the program folder is no more than a missing pack.
         {path("dossier/ailleurs/Tempeljeu.exe"), 2},
     };
-    for (const auto &[file, lastError] : cases) {
+    for (const auto &entry : cases) {
+        const QString &file = entry.first;
+        const int lastError = entry.second;
         ResPicture picture;
         const auto error = errorOf([&] { picture.setFileName(file); });
         ASSERT_TRUE(error) << qPrintable(file);
