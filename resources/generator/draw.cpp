@@ -275,8 +275,9 @@ void scatterNotes(QPainter &p, const QRectF &area, int count, Rng &rng, double m
     for (int i = 0; i < count; ++i) {
         for (int attempt = 0; attempt < 30; ++attempt) {
             const double size = rng.range(minSize, maxSize);
-            const QPointF at(rng.range(area.left() + size, area.right() - 2 * size),
-                             rng.range(area.top() + 3.6 * size, area.bottom() - size));
+            // Drawn in its own statement: the order of a call's arguments is the compiler's.
+            const double y = rng.range(area.top() + 3.6 * size, area.bottom() - size);
+            const QPointF at(rng.range(area.left() + size, area.right() - 2 * size), y);
             const QRectF bounds(at.x() - size, at.y() - 3.6 * size, 2.8 * size, 4.3 * size);
             bool clear = area.contains(bounds);
             for (const QRectF &r : taken)

@@ -212,7 +212,9 @@ Samples gagner(int k)
     const int claps = int(perSecond * duration);
     for (int c = 0; c < claps; ++c) {
         const double at = rng.range(0, duration - 0.05);
-        Biquad body = Biquad::bandPass(rng.range(700, 2600), rng.range(1.2, 3));
+        // Drawn in its own statement: the order of a call's arguments is the compiler's.
+        const double q = rng.range(1.2, 3);
+        Biquad body = Biquad::bandPass(rng.range(700, 2600), q);
         const double decay = rng.range(0.006, 0.018);
         const double amp = rng.range(0.4, 1.0);
         const size_t from = size_t(at * rate);
