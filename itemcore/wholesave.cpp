@@ -84,6 +84,24 @@ int writeAll(int fd, std::string_view bytes)
     return 0;
 }
 
+// Whether the file at the end of the links may be replaced; `existing` is left zeroed when there
+// is no file there yet.
+SaveResult checkResolvedTarget(const std::string &target, struct stat &existing)
+{
+    if (stat(target.c_str(), &existing) != 0) {
+        existing = {};
+        return {};
+    }
+    if (S_ISDIR(existing.st_mode))
+        return {SaveResult::System, EISDIR};
+    if (!S_ISREG(existing.st_mode))
+        return {SaveResult::NotRegular, 0};
+    // A file made read-only stays as it is, though its folder would let it be replaced.
+    if (access(target.c_str(), W_OK) != 0)
+        return {SaveResult::System, errno};
+    return {};
+}
+
 struct DirCloser {
     void operator()(DIR *d) const { closedir(d); }
 };
@@ -119,18 +137,19 @@ void removeStaleTemporaries(const std::string &folder, long long ageSeconds)
     }
 }
 
+SaveResult checkSaveTarget(const std::string &path)
+{
+    struct stat existing {};
+    return checkResolvedTarget(linkTarget(path), existing);
+}
+
 SaveResult saveWholeFile(const std::string &path, std::string_view bytes, SaveSync sync)
 {
     const std::string target = linkTarget(path);
     struct stat existing {};
-    const bool exists = stat(target.c_str(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode))
-        return {SaveResult::System, EISDIR};
-    if (exists && !S_ISREG(existing.st_mode))
-        return {SaveResult::NotRegular, 0};
-    // A file made read-only stays as it is, though its folder would let it be replaced.
-    if (exists && access(target.c_str(), W_OK) != 0)
-        return {SaveResult::System, errno};
+    if (const SaveResult refused = checkResolvedTarget(target, existing); !refused)
+        return refused;
+    const bool exists = existing.st_mode != 0;
 
     const std::string folder = folderOf(target);
     removeStaleTemporaries(folder);

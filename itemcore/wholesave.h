@@ -29,6 +29,10 @@ enum class SaveSync { ToDisk, None };
 SaveResult saveWholeFile(const std::string &path, std::string_view bytes,
                          SaveSync sync = SaveSync::ToDisk);
 
+// Whether a save through `path` would be refused before writing anything, and why: what a save
+// of several files checks for each of them before it writes the first.
+SaveResult checkSaveTarget(const std::string &path);
+
 // Temporary files of saves are named "." + the file's name + ".tempel-" + six letters or digits
 // ("KSV.tpq" gives ".KSV.tpq.tempel-a8Zk3q"): hidden from file lists, never taken for data.
 bool isSaveTemporary(std::string_view fileName);
