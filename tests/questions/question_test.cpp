@@ -44,21 +44,32 @@ TEST(QuestionRecord, AnExplanationHasNoRightAnswer)
 TEST(QuestionText, TheEncodingIsDecidedOncePerFile)
 {
     using enum TextEncoding;
-    const std::tuple<std::string_view, bool, TextEncoding> rows[] = {
-        {"caf\xC3\xA9\r\n", false, Utf8},
-        {"caf\xE9\r\n", false, Windows1252},
-        {"cafe\r\n", false, Windows1252},
+    const std::string blankStart(70000, '\n');
+    const std::pair<std::string, TextEncoding> rows[] = {
+        {"caf\xC3\xA9 \xF0\x9F\x8E\xB5\r\n", Utf8},
+        {"caf\xE9\r\n", Windows1252},
+        {"cafe\r\n", Windows1252},
         {"\xEF\xBB\xBF"
          "cafe\r\n",
-         false, Utf8},
+         Utf8},
         // A Windows-1252 line that happens to be valid UTF-8 ("Ã©") in a file that is not.
-        {"\xC3\xA9\r\ncaf\xE9\r\n", false, Windows1252},
-        // The start of a longer file may cut its last character short.
-        {"caf\xC3\xA9 \xE2\x99", true, Utf8},
-        {"caf\xC3\xA9 \xE2\x99", false, Windows1252},
+        {"\xC3\xA9\r\ncaf\xE9\r\n", Windows1252},
+        // A file whose end cuts its last character short, or that spells one overlong.
+        {"caf\xC3\xA9 \xE2\x99", Windows1252},
+        {"caf\xC0\xA9\r\n", Windows1252},
+        // However far into the file the first character beyond ASCII, or the first byte that is
+        // not UTF-8, comes.
+        {blankStart + "caf\xC3\xA9\r\n", Utf8},
+        {"caf\xC3\xA9\r\n" + blankStart + "caf\xE9\r\n", Windows1252},
     };
-    for (const auto &[start, cut, encoding] : rows)
-        EXPECT_EQ(encodingOf(start, cut), encoding) << start;
+    for (const auto &[file, encoding] : rows) {
+        EncodingJudge whole, byByte;
+        whole.feed(file);
+        for (const char c : file)
+            byByte.feed(std::string_view(&c, 1));
+        EXPECT_EQ(whole.verdict(), encoding) << file.substr(0, 20);
+        EXPECT_EQ(byByte.verdict(), encoding) << file.substr(0, 20);
+    }
     EXPECT_EQ(lineIn1252("caf\xC3\xA9 \xE2\x99\xAA", Utf8), "caf\xE9 ?");
     EXPECT_EQ(lineIn1252("\xC3\xA9", Windows1252), "\xC3\xA9");
     EXPECT_EQ(lineIn1252("caf\xE9", Utf8), "caf\xE9");
