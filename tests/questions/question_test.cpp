@@ -2,8 +2,12 @@
 #include "platform/codec1252.h"
 #include "questions/question.h"
 #include "questions/questionline.h"
+#include "questions/tirage.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <set>
 
 using namespace questions;
 
@@ -73,6 +77,28 @@ TEST(QuestionText, TheEncodingIsDecidedOncePerFile)
     EXPECT_EQ(lineIn1252("caf\xC3\xA9 \xE2\x99\xAA", Utf8), "caf\xE9 ?");
     EXPECT_EQ(lineIn1252("\xC3\xA9", Windows1252), "\xC3\xA9");
     EXPECT_EQ(lineIn1252("caf\xE9", Utf8), "caf\xE9");
+}
+
+// Once every question has been asked, a new round gives each once again, and does not begin
+// with the last one asked. Each draw is a program run of its own.
+TEST(Tirage, EveryRoundGivesEachQuestionOnce)
+{
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString();
+    constexpr long long kCount = 6;
+    long long last = -1;
+    for (int round = 1; round <= 3; ++round) {
+        std::set<long long> asked;
+        for (long long i = 0; i < kCount; ++i) {
+            const long long drawn = Tirage(folder, "compos").draw(kCount);
+            if (i == 0) {
+                EXPECT_NE(drawn, last) << "round " << round;
+            }
+            asked.insert(drawn);
+            last = drawn;
+        }
+        EXPECT_EQ(asked.size(), std::size_t(kCount)) << "round " << round;
+    }
 }
 
 TEST(QuestionLine, TakesTheRightAnswerQuotedOrBare)
