@@ -53,34 +53,20 @@ void Form1::Image_quitter_Click()
     for (std::size_t i = 0; i < themes.size(); ++i)
         themes[i] = ouiNon(Check_themes[i]);
 
-    // All ten records are built and checked before any file is written: a refused one
-    // leaves every file as it was. Writing a refused record writes nothing and says why.
+    // Written together: a record or a file's place that is refused leaves every file as it was.
     std::vector<std::pair<QString, datafiles::RecordWriter>> fichiers = {
-        {datafiles::kFichierReglages, datafiles::enregistrementReglages(r)},
-        {datafiles::kFichierThemes, datafiles::enregistrementThemes(themes)},
-        {datafiles::kFichierOrdre,
+        {programPath(datafiles::kFichierReglages), datafiles::enregistrementReglages(r)},
+        {programPath(datafiles::kFichierThemes), datafiles::enregistrementThemes(themes)},
+        {programPath(datafiles::kFichierOrdre),
          datafiles::enregistrementOrdre(Option_aleatoire->Value() ? 0 : 1)}};
     for (int slot = 1; slot <= datafiles::kNombreEmplacements; ++slot)
         fichiers.emplace_back(
-            datafiles::fichierEmplacement(slot),
+            programPath(datafiles::fichierEmplacement(slot)),
             datafiles::enregistrementEmplacement(Label_chemin_fichier_texte(slot)->Caption(),
                                                  Check_fichier_texte(slot)->Caption()));
-    const auto echec = [](const WriteResult &resultat) {
+    if (const WriteResult resultat = datafiles::ecrireEnregistrements(fichiers); !resultat) {
         MsgBox(resultat.error, vbExclamation, QStringLiteral("Erreur"));
-    };
-    for (const auto &[fichier, enregistrement] : fichiers) {
-        if (!enregistrement.ok()) {
-            echec(datafiles::ecrireEnregistrement(programPath(fichier), enregistrement));
-            return;
-        }
-    }
-    for (const auto &[fichier, enregistrement] : fichiers) {
-        const WriteResult resultat =
-            datafiles::ecrireEnregistrement(programPath(fichier), enregistrement);
-        if (!resultat) {
-            echec(resultat);
-            return;
-        }
+        return;
     }
     close();
 }

@@ -95,6 +95,18 @@ platform::WriteResult ecrireEnregistrement(const QString &path, const RecordWrit
     return platform::writeWholeFile(path, record.line());
 }
 
+platform::WriteResult
+ecrireEnregistrements(const std::vector<std::pair<QString, RecordWriter>> &fichiers)
+{
+    std::vector<std::pair<QString, QByteArray>> contenus;
+    for (const auto &[path, record] : fichiers) {
+        if (!record.ok())
+            return ecrireEnregistrement(path, record);
+        contenus.emplace_back(path, record.line());
+    }
+    return platform::writeWholeFiles(contenus);
+}
+
 platform::WriteResult ecrireOrdreJeu(const QString &path, long long ordre)
 {
     return platform::writeWholeFile(path, printed(ordre) + printed(1) + "\r\n");

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace datafiles {
@@ -68,6 +69,11 @@ RecordWriter enregistrementEmplacement(const QString &chemin, const QString &tit
 // Writes a record to its file whole; a refused record writes nothing. The failure names the
 // file and says why, in French.
 platform::WriteResult ecrireEnregistrement(const QString &path, const RecordWriter &record);
+
+// Writes records to their files, each whole, in their order. Every record and every file's
+// place is checked before the first is written: one refused writes none, and says why.
+platform::WriteResult
+ecrireEnregistrements(const std::vector<std::pair<QString, RecordWriter>> &fichiers);
 
 // The game's layout of random.tpq: each number printed between blanks, " 0  1 ".
 platform::WriteResult ecrireOrdreJeu(const QString &path, long long ordre);

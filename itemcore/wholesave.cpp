@@ -84,32 +84,54 @@ int writeAll(int fd, std::string_view bytes)
     return 0;
 }
 
+// Whether the file at the end of the links may be replaced; `existing` is left zeroed when there
+// is no file there yet.
+SaveResult checkResolvedTarget(const std::string &target, struct stat &existing)
+{
+    if (stat(target.c_str(), &existing) != 0) {
+        existing = {};
+        return {};
+    }
+    if (S_ISDIR(existing.st_mode))
+        return {SaveResult::System, EISDIR};
+    if (!S_ISREG(existing.st_mode))
+        return {SaveResult::NotRegular, 0};
+    // A file made read-only stays as it is, though its folder would let it be replaced.
+    if (access(target.c_str(), W_OK) != 0)
+        return {SaveResult::System, errno};
+    return {};
+}
+
 struct DirCloser {
     void operator()(DIR *d) const { closedir(d); }
 };
 
 } // namespace
 
-bool isSaveTemporary(std::string_view fileName)
+bool isSaveTemporary(std::string_view entry, std::string_view fileName)
 {
-    const std::size_t tail = kMarker.size() + kRandomLength;
-    if (fileName.size() < 2 + tail || fileName.front() != '.')
+    if (fileName.empty() || entry.size() != 1 + fileName.size() + kMarker.size() + kRandomLength ||
+        entry.front() != '.')
         return false;
-    const std::string_view end = fileName.substr(fileName.size() - tail);
-    return end.substr(0, kMarker.size()) == kMarker &&
-           std::all_of(end.begin() + kMarker.size(), end.end(),
+    entry.remove_prefix(1);
+    if (entry.substr(0, fileName.size()) != fileName)
+        return false;
+    entry.remove_prefix(fileName.size());
+    return entry.substr(0, kMarker.size()) == kMarker &&
+           std::all_of(entry.begin() + kMarker.size(), entry.end(),
                        [](char c) { return kLetters.find(c) != std::string_view::npos; });
 }
 
-void removeStaleTemporaries(const std::string &folder, long long ageSeconds)
+void removeStaleTemporaries(const std::string &path, long long ageSeconds)
 {
-    std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
+    const std::string name = nameOf(path);
+    std::unique_ptr<DIR, DirCloser> dir(opendir(folderOf(path).c_str()));
     if (!dir)
         return;
     const long long now = static_cast<long long>(std::time(nullptr));
     const int fd = dirfd(dir.get());
     while (const dirent *entry = readdir(dir.get())) {
-        if (!isSaveTemporary(entry->d_name))
+        if (!isSaveTemporary(entry->d_name, name))
             continue;
         struct stat st {};
         // A younger one may be another program's save in progress.
@@ -119,21 +141,22 @@ void removeStaleTemporaries(const std::string &folder, long long ageSeconds)
     }
 }
 
+SaveResult checkSaveTarget(const std::string &path)
+{
+    struct stat existing {};
+    return checkResolvedTarget(linkTarget(path), existing);
+}
+
 SaveResult saveWholeFile(const std::string &path, std::string_view bytes, SaveSync sync)
 {
     const std::string target = linkTarget(path);
     struct stat existing {};
-    const bool exists = stat(target.c_str(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode))
-        return {SaveResult::System, EISDIR};
-    if (exists && !S_ISREG(existing.st_mode))
-        return {SaveResult::NotRegular, 0};
-    // A file made read-only stays as it is, though its folder would let it be replaced.
-    if (exists && access(target.c_str(), W_OK) != 0)
-        return {SaveResult::System, errno};
+    if (const SaveResult refused = checkResolvedTarget(target, existing); !refused)
+        return refused;
+    const bool exists = existing.st_mode != 0;
 
     const std::string folder = folderOf(target);
-    removeStaleTemporaries(folder);
+    removeStaleTemporaries(target);
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {

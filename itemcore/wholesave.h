@@ -24,17 +24,23 @@ struct SaveResult {
 enum class SaveSync { ToDisk, None };
 
 // Replaces the file that `path` names (through its links) with `bytes`, keeping its permissions.
-// Temporary files that earlier saves left in that folder are removed first, once they are a
+// Temporary files that earlier saves of the same file left are removed first, once they are a
 // minute old.
 SaveResult saveWholeFile(const std::string &path, std::string_view bytes,
                          SaveSync sync = SaveSync::ToDisk);
 
+// Whether a save through `path` would be refused before writing anything, and why: what a save
+// of several files checks for each of them before it writes the first.
+SaveResult checkSaveTarget(const std::string &path);
+
 // Temporary files of saves are named "." + the file's name + ".tempel-" + six letters or digits
 // ("KSV.tpq" gives ".KSV.tpq.tempel-a8Zk3q"): hidden from file lists, never taken for data.
-bool isSaveTemporary(std::string_view fileName);
+// Whether `entry` is one of those of the file named `fileName`.
+bool isSaveTemporary(std::string_view entry, std::string_view fileName);
 
-// Removes the temporary files of saves in `folder` whose last change is at least
-// `ageSeconds` old: what a save killed between writing and renaming left behind.
-void removeStaleTemporaries(const std::string &folder, long long ageSeconds = 60);
+// Removes the temporary files of saves of the file `path` (no link followed) whose last change
+// is at least `ageSeconds` old: what a save killed between writing and renaming left behind.
+// Files of the folder that only look like them are another's, and stay.
+void removeStaleTemporaries(const std::string &path, long long ageSeconds = 60);
 
 } // namespace itemcore

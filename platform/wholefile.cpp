@@ -38,6 +38,19 @@ WriteResult failed(const QString &path, const QString &why)
     return WriteResult::failure(QStringLiteral("Impossible d'enregistrer le fichier %1 : %2.")
                                     .arg(QFileInfo(path).fileName(), why));
 }
+
+WriteResult resultOf(const QString &path, const itemcore::SaveResult &saved)
+{
+    switch (saved.failure) {
+    case itemcore::SaveResult::None: return {};
+    case itemcore::SaveResult::NotRegular:
+        return failed(path, QStringLiteral("ce nom désigne un périphérique, un tube ou un autre "
+                                           "objet qui n'est pas un fichier ordinaire, et qui "
+                                           "n'est pas remplacé"));
+    case itemcore::SaveResult::System: break;
+    }
+    return failed(path, causeFromPlace(path).value_or(writeFailureReason(saved.error)));
+}
 } // namespace
 
 QString writeFailureReason(int errorNumber)
@@ -59,17 +72,23 @@ QString writeFailureReason(int errorNumber)
 
 WriteResult writeWholeFile(const QString &path, const QByteArray &bytes)
 {
-    const itemcore::SaveResult saved = itemcore::saveWholeFile(
-        localPath(path), std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    switch (saved.failure) {
-    case itemcore::SaveResult::None: return {};
-    case itemcore::SaveResult::NotRegular:
-        return failed(path, QStringLiteral("ce nom désigne un périphérique, un tube ou un autre "
-                                           "objet qui n'est pas un fichier ordinaire, et qui "
-                                           "n'est pas remplacé"));
-    case itemcore::SaveResult::System: break;
+    return resultOf(
+        path, itemcore::saveWholeFile(
+                  localPath(path), std::string_view(bytes.constData(), std::size_t(bytes.size()))));
+}
+
+WriteResult writeWholeFiles(const std::vector<std::pair<QString, QByteArray>> &files)
+{
+    for (const auto &[path, bytes] : files) {
+        const WriteResult refused = resultOf(path, itemcore::checkSaveTarget(localPath(path)));
+        if (!refused)
+            return refused;
     }
-    return failed(path, causeFromPlace(path).value_or(writeFailureReason(saved.error)));
+    for (const auto &[path, bytes] : files) {
+        if (WriteResult failure = writeWholeFile(path, bytes); !failure)
+            return failure;
+    }
+    return {};
 }
 
 bool isReadableFile(const QString &path)

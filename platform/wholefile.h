@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QString>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -18,6 +20,12 @@ struct WriteResult {
 };
 
 WriteResult writeWholeFile(const QString &path, const QByteArray &bytes);
+
+// Files saved together, each whole, in their order: every file's place is checked first (a
+// folder, a named pipe, a device, a read-only file), so that one refused leaves them all as they
+// were. What only writing can tell (a full disk) still stops the
+// save at that file, the ones before it written.
+WriteResult writeWholeFiles(const std::vector<std::pair<QString, QByteArray>> &files);
 
 // Why a write failed, in French, from the system's error number: the common causes by name,
 // any other by its number (the system's own text is English).

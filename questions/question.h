@@ -20,11 +20,28 @@ struct Question {
 // editor writes it, or UTF-8, as many other editors do.
 enum class TextEncoding { Windows1252, Utf8 };
 
-// From the start of a file (its byte-order mark included): UTF-8 when it begins with the
-// byte-order mark, or when it is valid UTF-8 holding at least one character beyond ASCII
-// (a Windows-1252 text with accents almost never is); Windows-1252 otherwise. `cut` says that
-// the file goes on beyond `start`, whose last character may then be incomplete.
-TextEncoding encodingOf(std::string_view start, bool cut);
+// The encoding of a file judged on all its bytes, fed in order in pieces of any size, so that a
+// reader passing once over a huge file holds no more than its pieces: UTF-8 when the file begins
+// with the byte-order mark, or when it is valid UTF-8 throughout holding at least one character
+// beyond ASCII (a Windows-1252 text with accents almost never is); Windows-1252 otherwise.
+class EncodingJudge {
+public:
+    void feed(std::string_view bytes);
+    // Whether bytes still to come can no longer change the verdict.
+    bool settled() const { return m_invalid || startsWithMark(); }
+    // The verdict on what was fed, taken as the whole file.
+    TextEncoding verdict() const;
+
+private:
+    bool startsWithMark() const;
+    void step(unsigned char byte);
+
+    std::string m_start;    // the first bytes, as many as the byte-order mark has
+    bool m_invalid = false; // a byte that UTF-8 does not allow where it stands
+    bool m_beyondAscii = false;
+    int m_needed = 0; // continuation bytes still due for the character begun
+    unsigned char m_lowest = 0x80, m_highest = 0xBF; // what the next of them may be
+};
 
 // A line of such a file in Windows-1252: a character the code page lacks becomes '?'. A line
 // of a UTF-8 file that is not UTF-8 after all stays as it is.

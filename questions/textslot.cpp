@@ -1,5 +1,6 @@
 // Text slots: the slot file names a question text file; one of its lines is the question.
-// The file is read line by line, keeping only the line chosen so far, whatever its size.
+// The file is read line by line, keeping only the line chosen so far, whatever its size; its
+// encoding is judged on the way.
 #include "itemcore/bytes1252.h"
 #include "itemcore/items.h"
 #include "itemcore/regularfile.h"
@@ -16,14 +17,13 @@ namespace {
 
 // Longer lines cannot be questions the game can show; they are cut and refused.
 constexpr std::size_t kLongestLine = 64 * 1024;
-// What the encoding of a file is judged on.
-constexpr std::size_t kEncodingSample = 64 * 1024;
 
 // The lines of a file one by one, without their line end (CR LF, LF, or CR alone as older
-// Mac editors write); an over-long line comes back cut and marked.
+// Mac editors write); an over-long line comes back cut and marked. Every byte read goes past
+// the judge of the file's encoding.
 class LineReader {
 public:
-    explicit LineReader(itemcore::RegularFile &file) : m_file(file) {}
+    LineReader(itemcore::RegularFile &file, EncodingJudge &judge) : m_file(file), m_judge(judge) {}
 
     // The next `count` bytes at most, read ahead and not taken.
     std::string_view peek(std::size_t count)
@@ -33,6 +33,13 @@ public:
         return std::string_view(m_buffer).substr(m_pos, count);
     }
     void skip(std::size_t count) { m_pos = std::min(m_buffer.size(), m_pos + count); }
+    // The rest of the file, for the judge only.
+    void readToEnd()
+    {
+        do {
+            m_pos = m_buffer.size();
+        } while (fill());
+    }
 
     bool next(std::string &line, bool &tooLong)
     {
@@ -68,6 +75,7 @@ private:
         const long n = m_file.readSome(chunk, sizeof chunk);
         if (n <= 0)
             return false;
+        m_judge.feed(std::string_view(chunk, static_cast<std::size_t>(n)));
         m_buffer.append(chunk, static_cast<std::size_t>(n));
         return true;
     }
@@ -79,9 +87,16 @@ private:
     }
 
     itemcore::RegularFile &m_file;
+    EncodingJudge &m_judge;
     std::string m_buffer;
     std::size_t m_pos = 0;
 };
+
+bool isAscii(std::string_view line)
+{
+    return std::all_of(line.begin(), line.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
 
 bool isBlankLine(std::string_view line)
 {
@@ -189,11 +204,9 @@ Question askTextSlot(const std::string &folder, int slot)
     auto file = itemcore::RegularFile::open(resolvePath(folder, path));
     if (!file)
         return explanation("Le fichier de questions est introuvable : ", path);
-    LineReader lines(*file);
-    const std::string_view start = lines.peek(kEncodingSample);
-    const TextEncoding encoding =
-        encodingOf(start, file->size() > static_cast<long long>(start.size()));
-    if (start.substr(0, itemcore::kUtf8ByteOrderMark.size()) == itemcore::kUtf8ByteOrderMark)
+    EncodingJudge judge;
+    LineReader lines(*file, judge);
+    if (lines.peek(itemcore::kUtf8ByteOrderMark.size()) == itemcore::kUtf8ByteOrderMark)
         lines.skip(itemcore::kUtf8ByteOrderMark.size());
 
     const bool ordered = inOrder(folder);
@@ -207,9 +220,13 @@ Question askTextSlot(const std::string &folder, int slot)
         return explanation("Le fichier de questions est vide : ", path);
     if (ordered)
         writePosition(positionFile, Position{chosen.number, stamp, path});
+    // The draw read the whole file; the order stops at its line, whose encoding matters only
+    // when it holds more than ASCII, and then the rest of the file may still decide it.
+    if (!judge.settled() && !isAscii(chosen.line))
+        lines.readToEnd();
 
     auto question =
-        chosen.tooLong ? std::nullopt : parseQuestionLine(lineIn1252(chosen.line, encoding));
+        chosen.tooLong ? std::nullopt : parseQuestionLine(lineIn1252(chosen.line, judge.verdict()));
     if (!question)
         return explanation("La ligne " + std::to_string(chosen.number) +
                                " n'est pas une question valable dans le fichier ",

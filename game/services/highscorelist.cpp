@@ -4,6 +4,7 @@
 #include "platform/codec1252.h"
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "platform/messagebox.h"
 #include "platform/programfolder.h"
 #include "platform/wholefile.h"
 
@@ -288,8 +289,9 @@ void HighScoreList::FillScoreList(platform::ListBox &TheList)
     }
     // A short file (cut by a full disk or a crash) is completed, keeping what it holds; a
     // file that exists but cannot be read is left alone rather than replaced unseen.
+    // Nothing is lost when that fails: the score that enters the list next says so.
     if (!complete && !m_fileName.isEmpty() && (stored || !QFileInfo::exists(m_fileName)))
-        writeFile(lines);
+        (void)writeFile(lines);
 }
 
 bool HighScoreList::AddHighScore(platform::ListBox &TheList, const QString &PName, int PScore)
@@ -303,32 +305,46 @@ bool HighScoreList::AddHighScore(platform::ListBox &TheList, const QString &PNam
     if (position < 0)
         return false;
 
-    while (TheList.ListCount() < m_numPeople)
-        TheList.AddItem(
-            numberedEntry(TheList.ListCount(), lineFor(QString(), kEmptyScore, TheList)));
     QStringList lines;
     for (int i = 0; i < m_numPeople; ++i)
-        lines += entryLine(TheList.List(i));
+        lines += i < TheList.ListCount() ? entryLine(TheList.List(i))
+                                         : lineFor(QString(), kEmptyScore, TheList);
     // A Tab in a name would split its line in two fields when the file is read back.
     QString name = PName;
     name.replace(kTab, QStringLiteral(" "));
     name.replace(m_separator, QStringLiteral(" "));
     lines = shiftIn(lines, position, lineFor(name, PScore, TheList));
-    for (int i = 0; i < m_numPeople; ++i)
-        TheList.item(i)->setText(numberedEntry(i, lines.at(i)));
+    // A score the file cannot keep is not shown as if it were kept.
+    if (const platform::WriteResult written = writeFile(lines); !written) {
+        platform::MsgBox(QStringLiteral("Le meilleur score n'a pas pu être enregistré et "
+                                        "n'est pas ajouté à la liste.\n%1")
+                             .arg(written.error),
+                         platform::vbExclamation, QStringLiteral("Erreur"));
+        return false;
+    }
+    for (int i = 0; i < m_numPeople; ++i) {
+        if (i < TheList.ListCount())
+            TheList.item(i)->setText(numberedEntry(i, lines.at(i)));
+        else
+            TheList.AddItem(numberedEntry(i, lines.at(i)));
+    }
     TheList.setListIndex(position);
-    writeFile(lines);
     return true;
 }
 
-void HighScoreList::writeFile(const QStringList &lines) const
+platform::WriteResult HighScoreList::writeFile(const QStringList &lines) const
 {
     if (m_fileName.isEmpty())
-        return;
+        return {};
     QString text;
     for (const QString &line : lines)
         text += scrambleLine(line) + QStringLiteral("\r\n");
     // Scrambled text holds only characters of the tables, all of them in the code page.
-    if (const auto bytes = platform::encode1252(text))
-        platform::writeWholeFile(m_fileName, *bytes);
+    const auto bytes = platform::encode1252(text);
+    if (!bytes)
+        return platform::WriteResult::failure(
+            QStringLiteral("Impossible d'enregistrer le fichier %1 : un caractère n'existe pas "
+                           "en Windows-1252.")
+                .arg(QFileInfo(m_fileName).fileName()));
+    return platform::writeWholeFile(m_fileName, *bytes);
 }

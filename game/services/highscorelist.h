@@ -3,6 +3,8 @@
 // list box and its file.
 #pragma once
 
+#include "platform/wholefile.h"
+
 #include <QFont>
 #include <QString>
 #include <QStringList>
@@ -99,11 +101,10 @@ public:
     HighScoreList();
 
     void FillScoreList(platform::ListBox &TheList);
-    void SetSeparator(const QString &NewString) { m_separator = NewString; }
     void SetListCount(int NumPeople) { m_numPeople = NumPeople; }
-    void SetNameLength(int Length) { m_nameLength = Length; }
     int GetNameLength() const;
-    // True when the score entered the list.
+    // True when the score entered the list. A score that its file cannot keep says why and
+    // leaves the list as it was.
     bool AddHighScore(platform::ListBox &TheList, const QString &PName, int PScore);
     void FileName(const QString &TheName) { m_fileName = TheName; }
     // The score file of the game type in the settings store.
@@ -119,8 +120,8 @@ private:
     QString PadName(const QString &name, const platform::ListBox &TheList);
     // A line of the list and the file: padded name, separator, score.
     QString lineFor(const QString &name, int score, const platform::ListBox &TheList);
-    // Whole or not at all; a file that cannot be written leaves the list as it is.
-    void writeFile(const QStringList &lines) const;
+    // Whole or not at all; no file name, nothing to write.
+    [[nodiscard]] platform::WriteResult writeFile(const QStringList &lines) const;
 
     int m_numPeople = 0;
     int m_nameLength = 0;

@@ -428,37 +428,43 @@ TEST_F(Form1Test, SavesEmptyItemsForWhatIsNotSelected)
     EXPECT_EQ(readFile("random.tpq"), "1,1\r\n");
 }
 
-// The ten files are written in their order: a file that cannot be written stops the save
-// there, with the files before it written and those after it not.
+// A folder or a named pipe in the place of any of the ten files is found before the first
+// file is written: none is written, and the message names the file and says why.
 TEST_F(Form1Test, AFileThatCannotBeWrittenKeepsTheWindowOpen)
 {
     QStringList fichiers = {"KSV.tpq", "themes.tpq", "random.tpq"};
     for (int slot = 1; slot <= datafiles::kNombreEmplacements; ++slot)
         fichiers << datafiles::fichierEmplacement(slot);
-    for (int bloque = 0; bloque < fichiers.size(); ++bloque) {
-        SCOPED_TRACE(qPrintable(fichiers[bloque]));
-        installationComplete({});
-        m_messages.clear();
-        Form1 &f = outil();
-        for (const QString &fichier : fichiers)
-            QFile::remove(path(fichier));
-        QDir(m_folder.path()).mkpath(fichiers[bloque]);
-        f.Show();
-        f.Image_quitter_Click();
-        ASSERT_EQ(m_messages.size(), 1u);
-        EXPECT_EQ(m_messages[0].text,
-                  QString::fromUtf8("Impossible d'enregistrer le fichier %1 : un dossier porte "
-                                    "déjà ce nom.")
-                      .arg(fichiers[bloque]));
-        EXPECT_EQ(m_messages[0].title, "Erreur");
-        EXPECT_TRUE(f.isVisible());
-        for (int i = 0; i < fichiers.size(); ++i) {
-            if (i != bloque) {
-                EXPECT_EQ(QFileInfo(path(fichiers[i])).isFile(), i < bloque) << i;
+    const std::pair<Hostile, const char *> places[] = {
+        {Hostile::Folder, "un dossier porte déjà ce nom"},
+        {Hostile::Fifo, "ce nom désigne un périphérique, un tube ou un autre objet qui n'est pas "
+                        "un fichier ordinaire, et qui n'est pas remplacé"}};
+    for (const auto &[place, pourquoi] : places) {
+        for (int bloque = 0; bloque < fichiers.size(); ++bloque) {
+            SCOPED_TRACE(qPrintable(fichiers[bloque]));
+            installationComplete({});
+            m_messages.clear();
+            Form1 &f = outil();
+            for (const QString &fichier : fichiers)
+                QFile::remove(path(fichier));
+            layHostile(path(fichiers[bloque]), place, {});
+            f.Show();
+            f.Image_quitter_Click();
+            ASSERT_EQ(m_messages.size(), 1u);
+            EXPECT_EQ(m_messages[0].text,
+                      QString::fromUtf8("Impossible d'enregistrer le fichier %1 : %2.")
+                          .arg(fichiers[bloque], QString::fromUtf8(pourquoi)));
+            EXPECT_EQ(m_messages[0].title, "Erreur");
+            EXPECT_TRUE(f.isVisible());
+            for (int i = 0; i < fichiers.size(); ++i) {
+                if (i != bloque) {
+                    EXPECT_FALSE(exists(fichiers[i])) << i;
+                }
             }
+            recharger();
+            QDir(path(fichiers[bloque])).removeRecursively();
+            QFile::remove(path(fichiers[bloque]));
         }
-        recharger();
-        QDir(path(fichiers[bloque])).removeRecursively();
     }
 }
 

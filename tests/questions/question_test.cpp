@@ -2,8 +2,12 @@
 #include "platform/codec1252.h"
 #include "questions/question.h"
 #include "questions/questionline.h"
+#include "questions/tirage.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <set>
 
 using namespace questions;
 
@@ -44,24 +48,57 @@ TEST(QuestionRecord, AnExplanationHasNoRightAnswer)
 TEST(QuestionText, TheEncodingIsDecidedOncePerFile)
 {
     using enum TextEncoding;
-    const std::tuple<std::string_view, bool, TextEncoding> rows[] = {
-        {"caf\xC3\xA9\r\n", false, Utf8},
-        {"caf\xE9\r\n", false, Windows1252},
-        {"cafe\r\n", false, Windows1252},
+    const std::string blankStart(70000, '\n');
+    const std::pair<std::string, TextEncoding> rows[] = {
+        {"caf\xC3\xA9 \xF0\x9F\x8E\xB5\r\n", Utf8},
+        {"caf\xE9\r\n", Windows1252},
+        {"cafe\r\n", Windows1252},
         {"\xEF\xBB\xBF"
          "cafe\r\n",
-         false, Utf8},
+         Utf8},
         // A Windows-1252 line that happens to be valid UTF-8 ("Ã©") in a file that is not.
-        {"\xC3\xA9\r\ncaf\xE9\r\n", false, Windows1252},
-        // The start of a longer file may cut its last character short.
-        {"caf\xC3\xA9 \xE2\x99", true, Utf8},
-        {"caf\xC3\xA9 \xE2\x99", false, Windows1252},
+        {"\xC3\xA9\r\ncaf\xE9\r\n", Windows1252},
+        // A file whose end cuts its last character short, or that spells one overlong.
+        {"caf\xC3\xA9 \xE2\x99", Windows1252},
+        {"caf\xC0\xA9\r\n", Windows1252},
+        // However far into the file the first character beyond ASCII, or the first byte that is
+        // not UTF-8, comes.
+        {blankStart + "caf\xC3\xA9\r\n", Utf8},
+        {"caf\xC3\xA9\r\n" + blankStart + "caf\xE9\r\n", Windows1252},
     };
-    for (const auto &[start, cut, encoding] : rows)
-        EXPECT_EQ(encodingOf(start, cut), encoding) << start;
+    for (const auto &[file, encoding] : rows) {
+        EncodingJudge whole, byByte;
+        whole.feed(file);
+        for (const char c : file)
+            byByte.feed(std::string_view(&c, 1));
+        EXPECT_EQ(whole.verdict(), encoding) << file.substr(0, 20);
+        EXPECT_EQ(byByte.verdict(), encoding) << file.substr(0, 20);
+    }
     EXPECT_EQ(lineIn1252("caf\xC3\xA9 \xE2\x99\xAA", Utf8), "caf\xE9 ?");
     EXPECT_EQ(lineIn1252("\xC3\xA9", Windows1252), "\xC3\xA9");
     EXPECT_EQ(lineIn1252("caf\xE9", Utf8), "caf\xE9");
+}
+
+// Once every question has been asked, a new round gives each once again, and does not begin
+// with the last one asked. Each draw is a program run of its own.
+TEST(Tirage, EveryRoundGivesEachQuestionOnce)
+{
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString();
+    constexpr long long kCount = 6;
+    long long last = -1;
+    for (int round = 1; round <= 3; ++round) {
+        std::set<long long> asked;
+        for (long long i = 0; i < kCount; ++i) {
+            const long long drawn = Tirage(folder, "compos").draw(kCount);
+            if (i == 0) {
+                EXPECT_NE(drawn, last) << "round " << round;
+            }
+            asked.insert(drawn);
+            last = drawn;
+        }
+        EXPECT_EQ(asked.size(), std::size_t(kCount)) << "round " << round;
+    }
 }
 
 TEST(QuestionLine, TakesTheRightAnswerQuotedOrBare)

@@ -194,6 +194,25 @@ TEST_F(TextSlot, TextsAreMadeFitForAnItem)
     EXPECT_EQ(items[1].asText(), QString::fromUtf8("ré"));
 }
 
+// A file is UTF-8 or not as a whole, however far into it its first accent comes: in order too,
+// where the reading stops at the line asked.
+TEST_F(TextSlot, TheEncodingIsJudgedOnTheWholeFile)
+{
+    lay("fichier_texte.tpq", "\"textes/u.txt\",\"\"\r\n");
+    const QByteArray blanks = QByteArray("\r\n").repeated(40000);
+    const QByteArray utf8 = "\"Derni\xC3\xA8re ?\",\"a\",\"b\",\"\",\"\",\"1\",\"\",\"\"\r\n";
+    const QByteArray cp1252 = "\"\xC9t\xE9 ?\",\"a\",\"b\",\"\",\"\",\"1\",\"\",\"\"\r\n";
+    for (const char *order : {"0,1\r\n", "1,1\r\n"}) {
+        lay("random.tpq", order);
+        lay("textes/u.txt", blanks + utf8);
+        EXPECT_EQ(ask("fichier_texte")[0].asText(), QString::fromUtf8("Dernière ?")) << order;
+    }
+    // A line further on that is not UTF-8 makes the whole file Windows-1252.
+    newGame();
+    lay("textes/u.txt", blanks + utf8 + blanks + cp1252);
+    EXPECT_EQ(ask("fichier_texte")[0].asText(), QString::fromUtf8("DerniÃ¨re ?"));
+}
+
 TEST_F(TextSlot, ADoubleQuoteTypedInTheEditorBecomesAnApostrophe)
 {
     lay("fichier_texte.tpq", "\"textes/q.txt\",\"\"\r\n");

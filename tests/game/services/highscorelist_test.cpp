@@ -6,6 +6,8 @@
 #include "platform/controls.h"
 
 #include "game/pointememoire.h"
+#include "support/hostilefiles.h"
+#include "support/messagerecorder.h"
 #include "support/programfoldertest.h"
 
 #include <QDir>
@@ -36,11 +38,12 @@ QString entry(int number, const QString &name, int score)
     return QStringLiteral("%1. %2\t%3").arg(number).arg(padded).arg(score);
 }
 
-class HighScores : public ProgramFolderTest {
+class HighScores : public ProgramFolderTest, protected MessageRecorder {
 protected:
     void SetUp() override
     {
         ProgramFolderTest::SetUp();
+        enregistrerMessages();
         setType("question");
     }
     void setType(const char *type) { form_admin().Label_type_de_jeu->setCaption(type); }
@@ -342,15 +345,32 @@ TEST_F(HighScores, AListNeverFilledCountsItsMissingEntriesAsEmpty)
     EXPECT_EQ(countLines(QString::fromLatin1(readFile("Scoresquestion.tpq"))), 15);
 }
 
-TEST_F(HighScores, AScoreFileThatCannotBeUsedLeavesTheListWorkingInMemory)
+// What can be neither read nor replaced leaves an empty list that works; a score that enters
+// it is not shown as kept when it could not be, and the players are told why.
+TEST_F(HighScores, AScoreFileThatCannotBeWrittenKeepsNoScoreAndSaysWhy)
 {
-    // A folder in the file's place can be neither read nor replaced.
-    ASSERT_TRUE(QDir(m_folder.path()).mkdir("Scoresquestion.tpq"));
-    auto list = filled(box);
-    ASSERT_EQ(box.ListCount(), 15);
-    EXPECT_TRUE(list->AddHighScore(box, "Ana", 5));
-    EXPECT_EQ(box.List(0), entry(1, "Ana", 5));
-    EXPECT_TRUE(QFileInfo(path("Scoresquestion.tpq")).isDir());
+    const std::pair<Hostile, const char *> places[] = {
+        {Hostile::Folder, "un dossier porte déjà ce nom"},
+        {Hostile::Fifo, "ce nom désigne un périphérique, un tube ou un autre objet qui n'est pas "
+                        "un fichier ordinaire, et qui n'est pas remplacé"}};
+    for (const auto &[place, why] : places) {
+        layHostile(path("Scoresquestion.tpq"), place, {});
+        m_messages.clear();
+        box.Clear();
+        auto list = filled(box);
+        ASSERT_EQ(box.ListCount(), 15);
+        EXPECT_FALSE(list->AddHighScore(box, "Ana", 5));
+        EXPECT_EQ(box.List(0), entry(1, "", -100));
+        EXPECT_EQ(box.ListIndex(), -1);
+        ASSERT_EQ(m_messages.size(), 1u);
+        EXPECT_EQ(m_messages[0].text,
+                  QString::fromUtf8("Le meilleur score n'a pas pu être enregistré et n'est pas "
+                                    "ajouté à la liste.\nImpossible d'enregistrer le fichier "
+                                    "Scoresquestion.tpq : %1.")
+                      .arg(QString::fromUtf8(why)));
+        EXPECT_EQ(m_messages[0].style, platform::vbExclamation);
+        EXPECT_EQ(m_messages[0].title, "Erreur");
+    }
 }
 
 TEST_F(HighScores, AnUnknownGameTypeTouchesNoFile)
