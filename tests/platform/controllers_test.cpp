@@ -15,10 +15,8 @@ protected:
     {
         ASSERT_TRUE(m_pad.plugged()) << SDL_GetError();
         m_service = platform::createSdlControllers();
-        QObject::connect(m_service.get(), &platform::Controllers::changed,
-                         [this](int slot) { m_reports.push_back(slot); });
-        QObject::connect(m_service.get(), &platform::Controllers::devicesChanged,
-                         [this] { ++m_plugs; });
+        m_service->setReports(
+            {[this](int slot) { m_reports.push_back(slot); }, [this] { ++m_plugs; }});
     }
     int entree() { return int(m_service->list().indexOf(m_pad.name())); }
     std::vector<bool> boutons(int slot)
