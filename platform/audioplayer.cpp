@@ -1,7 +1,6 @@
 #include "platform/audioplayer.h"
 
 #include "platform/modules.h"
-#include "platform/sons_qt.h"
 #include "platform/wholefile.h"
 
 #include <QCoreApplication>
@@ -81,46 +80,6 @@ AudioPlayer &audioPlayer()
 void setAudioPlayer(std::unique_ptr<AudioPlayer> player)
 {
     installed() = std::move(player);
-}
-
-RecordingAudioPlayer::RecordingAudioPlayer(std::shared_ptr<AudioRecord> record)
-    : m_record(std::move(record))
-{
-}
-
-bool RecordingAudioPlayer::open(const QString &path)
-{
-    m_record->calls.append(QStringLiteral("open ") + path);
-    m_record->current = path;
-    return true;
-}
-
-bool RecordingAudioPlayer::play()
-{
-    m_record->calls.append(QStringLiteral("play"));
-    if (m_record->current.isEmpty())
-        return false;
-    m_record->playing = true;
-    return true;
-}
-
-void RecordingAudioPlayer::close()
-{
-    m_record->calls.append(QStringLiteral("close"));
-    m_record->current.clear();
-    m_record->playing = false;
-}
-
-bool RecordingAudioPlayer::isPlaying() const
-{
-    return m_record->playing;
-}
-
-std::shared_ptr<AudioRecord> recordAudio()
-{
-    auto record = std::make_shared<AudioRecord>();
-    setAudioPlayer(std::make_unique<RecordingAudioPlayer>(record));
-    return record;
 }
 
 } // namespace platform

@@ -2,13 +2,14 @@
 // file at a time, from its start, at full volume, without ever waiting for it.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 #include <memory>
 
 namespace platform {
 
+// A change here raises the sound module's version (modules.h).
 class AudioPlayer {
 public:
     virtual ~AudioPlayer() = default;
@@ -34,27 +35,5 @@ public:
 AudioPlayer &audioPlayer();
 // An empty player restores the sound module's.
 void setAudioPlayer(std::unique_ptr<AudioPlayer> player);
-
-// What a recording player was asked, shared with the test that installed it.
-struct AudioRecord {
-    QStringList calls; // "open <path>", "play", "close"
-    QString current;   // the open file, empty when none
-    bool playing = false;
-};
-
-class RecordingAudioPlayer : public AudioPlayer {
-public:
-    explicit RecordingAudioPlayer(std::shared_ptr<AudioRecord> record);
-    bool open(const QString &path) override;
-    bool play() override;
-    void close() override;
-    bool isPlaying() const override;
-
-private:
-    std::shared_ptr<AudioRecord> m_record;
-};
-
-// Installs a recording player and returns its record.
-std::shared_ptr<AudioRecord> recordAudio();
 
 } // namespace platform

@@ -1,9 +1,9 @@
 // Game controllers for the three player slots: the attached controllers listed by name, one
 // opened per slot, and each change of its buttons reported on the user-interface thread.
-// The service polls only while some slot holds a controller.
+// The service polls only while some slot holds a controller. It is a plain interface, which
+// the controller module implements; `ControllerSignals` turns its reports into Qt signals.
 #pragma once
 
-#include <QObject>
 #include <QStringList>
 
 #include <functional>
@@ -12,8 +12,18 @@
 
 namespace platform {
 
-class Controllers : public QObject {
-    Q_OBJECT
+// Where a service reports, on the user-interface thread. The service goes on after a report
+// returns: what a report does may let the service go only later.
+struct ControllerReports {
+    // The slot's controller changed: a button went down or up, it was lost or is back.
+    std::function<void(int slot)> changed;
+    // A controller was plugged in or unplugged, seen while the service polls: the list is
+    // worth asking again.
+    std::function<void()> devicesChanged;
+};
+
+// A change here raises the controller module's version (modules.h).
+class Controllers {
 public:
     static constexpr int kSlots = 3;
     enum class Read {
@@ -21,6 +31,8 @@ public:
         NoController, // the slot holds none
         Lost,         // the slot's controller was unplugged
     };
+
+    virtual ~Controllers() = default;
 
     // The attached controllers by name; `open` takes an entry of the latest list.
     virtual QStringList list() = 0;
@@ -48,12 +60,23 @@ public:
             release(slot);
     }
 
-signals:
-    // The slot's controller changed: a button went down or up, it was lost or is back.
-    void changed(int slot);
-    // A controller was plugged in or unplugged, seen while the service polls: the list is
-    // worth asking again.
-    void devicesChanged();
+    // Where the reports go from now on; set by the owner before it opens a slot.
+    void setReports(ControllerReports reports) { m_reports = std::move(reports); }
+
+protected:
+    void reportChanged(int slot) const
+    {
+        if (m_reports.changed)
+            m_reports.changed(slot);
+    }
+    void reportDevicesChanged() const
+    {
+        if (m_reports.devicesChanged)
+            m_reports.devicesChanged();
+    }
+
+private:
+    ControllerReports m_reports;
 };
 
 // Polls every 5 ms: a press reaches the screen within one period.
@@ -67,36 +90,5 @@ std::unique_ptr<Controllers> createControllers();
 // An empty factory restores the controller module's.
 using ControllersFactory = std::function<std::unique_ptr<Controllers>()>;
 void setControllersFactory(ControllersFactory factory);
-
-class FakeControllers;
-
-// Controllers that a test plugs, presses and unplugs; shared by the test and the services
-// it made.
-class FakeControllerBoard {
-public:
-    // Plugs a controller; returns its number for the calls below.
-    int plug(const QString &name, int buttons);
-    void unplug(int controller);
-    void replug(int controller);
-    // Holds down exactly `down` (buttons counted from 1) and reports one change.
-    void set(int controller, const std::vector<int> &down);
-    void press(int controller, int button) { set(controller, {button}); }
-    // Controllers taken and released by every service, for checks.
-    int opens = 0;
-    int releases = 0;
-
-private:
-    friend class FakeControllers;
-    struct Pad {
-        QString name;
-        std::vector<bool> buttons;
-        bool plugged = true;
-    };
-    std::vector<Pad> m_pads;
-    std::vector<FakeControllers *> m_services;
-};
-
-// Installs a factory of fake services on the returned board.
-std::shared_ptr<FakeControllerBoard> fakeControllers();
 
 } // namespace platform

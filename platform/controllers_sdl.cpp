@@ -1,6 +1,5 @@
 #include "platform/controllers_sdl.h"
 
-#include <QPointer>
 #include <QTimer>
 
 #include <SDL.h>
@@ -8,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <memory>
 #include <string>
 
 namespace platform {
@@ -38,7 +38,7 @@ public:
         m_ready = SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
         m_timer.setTimerType(Qt::PreciseTimer);
         m_timer.setInterval(kControllerPollMilliseconds);
-        connect(&m_timer, &QTimer::timeout, this, &SdlControllers::poll);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
     }
 
     ~SdlControllers() override
@@ -204,11 +204,11 @@ private:
     {
         if (m_polling)
             return; // a handler let events run inside a report
-        QPointer<SdlControllers> self(this);
+        const std::weak_ptr<bool> self = m_alive;
         m_polling = true;
         SDL_Event event;
-        while (self && SDL_PollEvent(&event)) {
-            for (int slot = 1; slot <= kSlots && self; ++slot) {
+        while (!self.expired() && SDL_PollEvent(&event)) {
+            for (int slot = 1; slot <= kSlots && !self.expired(); ++slot) {
                 Slot &s = at(slot);
                 if (!s.chosen)
                     continue;
@@ -234,17 +234,20 @@ private:
                 default: break;
                 }
                 if (report)
-                    emit changed(slot);
+                    reportChanged(slot);
             }
-            if (self && (event.type == SDL_JOYDEVICEADDED || event.type == SDL_JOYDEVICEREMOVED))
-                emit devicesChanged();
+            if (!self.expired() &&
+                (event.type == SDL_JOYDEVICEADDED || event.type == SDL_JOYDEVICEREMOVED))
+                reportDevicesChanged();
         }
-        if (self)
+        if (!self.expired())
             m_polling = false;
     }
 
     bool m_ready = false;
     bool m_polling = false;
+    // Gone with the service: a report that ended it ends the poll.
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>();
     std::vector<Entry> m_entries;
     std::array<Slot, kSlots> m_slots{};
     QTimer m_timer;

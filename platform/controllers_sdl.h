@@ -12,9 +12,4 @@ namespace platform {
 
 std::unique_ptr<Controllers> createSdlControllers();
 
-// The module and its entry point, which makes the service above. The module takes the
-// `Controllers` class from the program that loads it (see modules.dynlist).
-inline constexpr char kControllersModule[] = "tempelmanettes";
-inline constexpr char kControllersEntry[] = "tempelManettes";
-
 } // namespace platform

@@ -17,9 +17,4 @@ std::unique_ptr<AudioPlayer> createQtAudioPlayer();
 // Qt Multimedia's GStreamer backend: the other one crashes when there is no audio device.
 void preferGStreamerMedia();
 
-// The module and its two entry points, which make the engine and the player above.
-inline constexpr char kSoundModule[] = "tempelsons";
-inline constexpr char kSoundEngineEntry[] = "tempelBruitages";
-inline constexpr char kAudioPlayerEntry[] = "tempelLecteur";
-
 } // namespace platform

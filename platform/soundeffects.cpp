@@ -1,7 +1,6 @@
 #include "platform/soundeffects.h"
 
 #include "platform/modules.h"
-#include "platform/sons_qt.h"
 
 #include <algorithm>
 #include <cmath>
@@ -47,47 +46,6 @@ std::unique_ptr<SoundEngine> createSoundEngine()
 void setSoundEngineFactory(SoundEngineFactory f)
 {
     factory() = f ? std::move(f) : moduleFactory();
-}
-
-RecordingSoundEngine::RecordingSoundEngine(std::shared_ptr<SoundRecord> record)
-    : m_record(std::move(record))
-{
-}
-
-bool RecordingSoundEngine::setUp()
-{
-    ++m_record->setUps;
-    return !m_record->failSetUp;
-}
-
-bool RecordingSoundEngine::play(const QString &name)
-{
-    if (m_record->missing.contains(name.toLower()))
-        return false;
-    m_record->played.append(name);
-    return true;
-}
-
-void RecordingSoundEngine::setMasterGain(double gain)
-{
-    m_record->gains.push_back(gain);
-}
-
-void RecordingSoundEngine::stop()
-{
-    ++m_record->stops;
-}
-
-void RecordingSoundEngine::closeDown()
-{
-    ++m_record->closeDowns;
-}
-
-std::shared_ptr<SoundRecord> recordSoundEffects()
-{
-    auto record = std::make_shared<SoundRecord>();
-    setSoundEngineFactory([record] { return std::make_unique<RecordingSoundEngine>(record); });
-    return record;
 }
 
 } // namespace platform

@@ -3,14 +3,13 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 #include <memory>
-#include <vector>
 
 namespace platform {
 
+// A change here raises the sound module's version (modules.h).
 class SoundEngine {
 public:
     virtual ~SoundEngine() = default;
@@ -40,32 +39,5 @@ std::unique_ptr<SoundEngine> createSoundEngine();
 // An empty factory restores the sound module's engine.
 using SoundEngineFactory = std::function<std::unique_ptr<SoundEngine>()>;
 void setSoundEngineFactory(SoundEngineFactory factory);
-
-// What recording engines did, shared between a test and the engines it made.
-struct SoundRecord {
-    bool failSetUp = false; // set-up fails, as with no audio device
-    QStringList missing;    // names whose resource does not exist (lower case)
-    int setUps = 0;
-    QStringList played;        // names started, in order, as given
-    std::vector<double> gains; // master gains set, in order
-    int stops = 0;
-    int closeDowns = 0;
-};
-
-class RecordingSoundEngine : public SoundEngine {
-public:
-    explicit RecordingSoundEngine(std::shared_ptr<SoundRecord> record);
-    bool setUp() override;
-    bool play(const QString &name) override;
-    void setMasterGain(double gain) override;
-    void stop() override;
-    void closeDown() override;
-
-private:
-    std::shared_ptr<SoundRecord> m_record;
-};
-
-// Installs a factory of recording engines that all write to the returned record.
-std::shared_ptr<SoundRecord> recordSoundEffects();
 
 } // namespace platform

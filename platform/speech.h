@@ -3,13 +3,13 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 #include <memory>
 
 namespace platform {
 
+// A change here raises the voice module's version (modules.h).
 class SpeechEngine {
 public:
     virtual ~SpeechEngine() = default;
@@ -29,16 +29,5 @@ std::unique_ptr<SpeechEngine> createSpeechEngine();
 // An empty factory restores the real engine.
 using SpeechEngineFactory = std::function<std::unique_ptr<SpeechEngine>()>;
 void setSpeechEngineFactory(SpeechEngineFactory factory);
-
-// What recording engines did, shared between a test and the engines it made.
-struct SpeechRecord {
-    bool fail = false; // every speak fails
-    QStringList spoken;
-    int stops = 0;
-};
-
-// Installs a factory of recording engines that all write to the returned record; a failing
-// speak calls its `failed` at once.
-std::shared_ptr<SpeechRecord> recordSpeech();
 
 } // namespace platform

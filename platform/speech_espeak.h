@@ -40,9 +40,4 @@ bool synthesiseSpeech(const QString &text, const QString &voice, const SpeechChu
 // The language of the voice that eSpeak NG last used ("fr"), empty before any.
 QString currentSpeechLanguage();
 
-// The module and its entry point, which makes the French engine playing through the default
-// audio device.
-inline constexpr char kVoiceModule[] = "tempelvoix";
-inline constexpr char kVoiceEntry[] = "tempelVoixFrancaise";
-
 } // namespace platform

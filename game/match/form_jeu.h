@@ -5,7 +5,7 @@
 
 #include "game/match/form_jeu_layout.h"
 #include "platform/animatedpicture.h"
-#include "platform/controllers.h"
+#include "platform/controllersignals.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 
@@ -106,7 +106,10 @@ public:
     // Leaving by "Retour": the three "Non" options unselected, without running a handler.
     void deselectionnerOptionsNon();
     // The controller service, once the load has listed the controllers; null after unload.
-    platform::Controllers *manettes() const { return m_controleurs.get(); }
+    platform::Controllers *manettes() const
+    {
+        return m_controleurs ? &m_controleurs->service() : nullptr;
+    }
 
 private:
     struct Manette {
@@ -123,7 +126,7 @@ private:
     void ouiManette(int slot);
     void nonManette(int slot);
     std::array<Manette, 3> m_manettes{};
-    std::unique_ptr<platform::Controllers> m_controleurs;
+    std::unique_ptr<platform::ControllerSignals> m_controleurs;
 
 public:
     // The question panel.

@@ -181,14 +181,14 @@ const std::array<Label *, 4> &Form_jeu::Label_test_(int slot) const
 void Form_jeu::listerManettes(int slot)
 {
     if (!m_controleurs) {
-        m_controleurs = createControllers();
-        connect(m_controleurs.get(), &Controllers::changed, this, [this](int k) {
+        m_controleurs = std::make_unique<ControllerSignals>(createControllers());
+        connect(m_controleurs.get(), &ControllerSignals::changed, this, [this](int k) {
             DirectXEvent8_DXCallback(m_manettes.at(size_t(k - 1)).evenement);
         });
-        connect(m_controleurs.get(), &Controllers::devicesChanged, this,
+        connect(m_controleurs.get(), &ControllerSignals::devicesChanged, this,
                 &Form_jeu::suivreManettes);
     }
-    for (const QString &nom : m_controleurs->list())
+    for (const QString &nom : manettes()->list())
         lstJoySticks_(slot)->AddItem(nom);
     m_manettes.at(size_t(slot - 1)).evenement = slot;
 }
@@ -198,7 +198,7 @@ void Form_jeu::suivreManettes()
 {
     if (!m_controleurs)
         return;
-    const QStringList noms = m_controleurs->list();
+    const QStringList noms = manettes()->list();
     for (int k = 1; k <= 3; ++k) {
         ListBox *liste = lstJoySticks_(k);
         // Filling the list again is no click (a list answers only the user): the slot keeps
@@ -207,7 +207,7 @@ void Form_jeu::suivreManettes()
         for (const QString &nom : noms)
             liste->AddItem(nom);
         if (liste->isEnabled())
-            liste->setListIndex(m_controleurs->entryOf(k));
+            liste->setListIndex(manettes()->entryOf(k));
     }
 }
 
@@ -233,7 +233,7 @@ void Form_jeu::choisirManette(int slot)
         return;
     // Taking another controller releases the one the slot held; the service polls while
     // some slot holds one.
-    m_controleurs->open(slot, lstJoySticks_(slot)->ListIndex());
+    manettes()->open(slot, lstJoySticks_(slot)->ListIndex());
     DirectXEvent8_DXCallback(0);
 }
 
@@ -260,9 +260,9 @@ void Form_jeu::DirectXEvent8_DXCallback(int eventid)
     std::array<bool, 3> lu{};
     for (int k = 1; k <= 3; ++k) {
         Manette &m = m_manettes.at(size_t(k - 1));
-        Controllers::Read r = m_controleurs->read(k, m.etat);
-        if (r == Controllers::Read::Lost && m_controleurs->reacquire(k))
-            r = m_controleurs->read(k, m.etat);
+        Controllers::Read r = manettes()->read(k, m.etat);
+        if (r == Controllers::Read::Lost && manettes()->reacquire(k))
+            r = manettes()->read(k, m.etat);
         lu.at(size_t(k - 1)) = r == Controllers::Read::Ok;
     }
     if (eventid == 0)
@@ -278,7 +278,7 @@ void Form_jeu::boutonsManette(int slot)
 {
     // A copy: an answer may let events run, and another change overwrite the state.
     const std::vector<bool> etat = m_manettes.at(size_t(slot - 1)).etat;
-    const int n = std::min({m_controleurs->buttonCount(slot), int(etat.size()), kBoutonsMax});
+    const int n = std::min({manettes()->buttonCount(slot), int(etat.size()), kBoutonsMax});
     QPointer<Form_jeu> self(this);
     for (int i = 0; i < n; ++i) {
         // Painting or answering may let events run, and the screen close meanwhile.
@@ -301,7 +301,7 @@ void Form_jeu::Form_Unload()
         m.evenement = 0;
     if (!m_controleurs)
         return;
-    m_controleurs->releaseAll();
+    manettes()->releaseAll();
     m_controleurs->disconnect(this);
     // The service may be reporting a change right now: it goes once that report is over.
     m_controleurs.release()->deleteLater();
@@ -354,7 +354,7 @@ void Form_jeu::nonManette(int slot)
     liste->setCurrentRow(-1);
     liste->clearSelection();
     if (m_controleurs)
-        m_controleurs->release(slot);
+        manettes()->release(slot);
 }
 
 void Form_jeu::Option_joystick1_Click()

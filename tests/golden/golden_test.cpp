@@ -12,8 +12,8 @@
 #include "platform/audioplayer.h"
 #include "platform/codec1252.h"
 #include "platform/screens.h"
-#include "platform/soundeffects.h"
 
+#include "fakes/recordingsound.h"
 #include "game/setup/ecranstest.h"
 #include "support/golden.h"
 

@@ -15,10 +15,8 @@ protected:
     {
         ASSERT_TRUE(m_pad.plugged()) << SDL_GetError();
         m_service = platform::createSdlControllers();
-        QObject::connect(m_service.get(), &platform::Controllers::changed,
-                         [this](int slot) { m_reports.push_back(slot); });
-        QObject::connect(m_service.get(), &platform::Controllers::devicesChanged,
-                         [this] { ++m_plugs; });
+        m_service->setReports(
+            {[this](int slot) { m_reports.push_back(slot); }, [this] { ++m_plugs; }});
     }
     int entree() { return int(m_service->list().indexOf(m_pad.name())); }
     std::vector<bool> boutons(int slot)
@@ -148,4 +146,27 @@ TEST_F(SdlControllers, IdenticalControllersEachStayWithTheirSlot)
     EXPECT_EQ(m_reports, std::vector<int>{1});
     EXPECT_TRUE(boutons(1)[2]);
     EXPECT_FALSE(boutons(2)[2]);
+}
+
+// A controller of another model plugged in while the slot's is away is not the slot's: it
+// stays free for another slot.
+TEST_F(SdlControllers, AnotherModelPluggedInWhileTheControllerIsAwayIsNotTakenForIt)
+{
+    ASSERT_TRUE(m_service->open(1, entree()));
+    m_pad.unplug();
+    ASSERT_TRUE(attendreQue([&] { return !m_reports.empty() && m_plugs > 0; }));
+    m_reports.clear();
+    m_plugs = 0;
+    VirtualJoystick autre("Autre manette", 8);
+    ASSERT_TRUE(attendreQue([&] { return m_plugs > 0; }));
+    EXPECT_EQ(m_reports, std::vector<int>{});
+    EXPECT_FALSE(m_service->reacquire(1));
+    std::vector<bool> b;
+    EXPECT_EQ(m_service->read(1, b), platform::Controllers::Read::Lost);
+
+    ASSERT_TRUE(m_service->open(2, int(m_service->list().indexOf(autre.name()))));
+    autre.set(1, true);
+    ASSERT_TRUE(attendreQue([&] { return !m_reports.empty(); }));
+    EXPECT_EQ(m_reports, std::vector<int>{2});
+    EXPECT_EQ(m_service->read(1, b), platform::Controllers::Read::Lost);
 }

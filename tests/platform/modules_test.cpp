@@ -1,16 +1,17 @@
 // The modules that the build lays out in the program folder: each gives what its entry points
-// make, and without them the programs make no sound, list no controller and report nothing.
+// make, and without them the programs make no sound, list no controller and report nothing. A
+// module that cannot be used counts as absent, and the loader says why.
 #include "platform/audioplayer.h"
-#include "platform/controllers_sdl.h"
+#include "platform/controllers.h"
 #include "platform/modules.h"
 #include "platform/programfolder.h"
-#include "platform/sons_qt.h"
 #include "platform/soundeffects.h"
 #include "platform/speech.h"
-#include "platform/speech_espeak.h"
 #include "support/programfoldertest.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 
 using namespace platform;
 
@@ -22,6 +23,57 @@ protected:
         setAudioPlayer(nullptr);
         ProgramFolderTest::TearDown();
     }
+};
+
+// What the loader logged while the test ran.
+QStringList &logged()
+{
+    static QStringList lines;
+    return lines;
+}
+
+void keepModuleLog(QtMsgType, const QMessageLogContext &context, const QString &text)
+{
+    if (QLatin1String(context.category) == QLatin1String(lcModules().categoryName()))
+        logged() << text;
+}
+
+struct Refus {
+    const char *cas;
+    const char *module;  // the file laid in the controller module's place; null for none
+    QByteArray bytes;    // or these bytes
+    const char *attendu; // what the logged reason holds; null for the module the loader takes
+};
+
+const Refus kRefus[] = {
+    {"bon", TEMPEL_TEST_MODULE, {}, nullptr},
+    {"absent", nullptr, {}, "libtempelmanettes.so"},
+    {"autreVersion", TEMPEL_TEST_MODULE_OTHER_VERSION, {}, "fait pour la version"},
+    // As a module built before modules gave their version.
+    {"sansVersion", TEMPEL_TEST_MODULE_WITHOUT_VERSION, {}, "tempelVersionModule"},
+    {"sansEntree", TEMPEL_TEST_MODULE_WITHOUT_ENTRY, {}, "tempelManettes"},
+    {"pasUnModule", nullptr, "ceci n'est pas un module", "libtempelmanettes.so"},
+};
+
+void PrintTo(const Refus &r, std::ostream *os)
+{
+    *os << r.cas;
+}
+
+class ModuleRefuse : public ProgramFolderTest, public ::testing::WithParamInterface<Refus> {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        logged().clear();
+        m_handler = qInstallMessageHandler(keepModuleLog);
+    }
+    void TearDown() override
+    {
+        qInstallMessageHandler(m_handler);
+        ProgramFolderTest::TearDown();
+    }
+    QtMessageHandler m_handler = nullptr;
 };
 } // namespace
 
@@ -48,6 +100,30 @@ TEST_F(Modules, TheBuildLaysThemOutWithTheirEntryPoints)
     EXPECT_NE(makeFromModule<SpeechEngine>(kVoiceModule, kVoiceEntry), nullptr);
     EXPECT_NE(makeFromModule<SoundEngine>(kSoundModule, kSoundEngineEntry), nullptr);
     EXPECT_NE(makeFromModule<AudioPlayer>(kSoundModule, kAudioPlayerEntry), nullptr);
-    // The controller module takes its base class from this program.
     EXPECT_NE(makeFromModule<Controllers>(kControllersModule, kControllersEntry), nullptr);
 }
+
+// Each case in a program folder of its own: a module file, once loaded, stays loaded.
+TEST_P(ModuleRefuse, AModuleThatCannotBeUsedIsAbsentAndTheReasonLogged)
+{
+    const Refus &r = GetParam();
+    ASSERT_TRUE(QDir(m_folder.path()).mkpath("lib"));
+    if (r.module)
+        ASSERT_TRUE(QFile::copy(QString::fromUtf8(r.module), path("lib/libtempelmanettes.so")));
+    else if (!r.bytes.isEmpty())
+        writeFile("lib/libtempelmanettes.so", r.bytes);
+    setControllersFactory({});
+    const QStringList listees = createControllers()->list();
+    if (!r.attendu) {
+        EXPECT_EQ(listees, QStringList{QStringLiteral("Manette du module d'essai")});
+        EXPECT_EQ(logged(), QStringList{});
+        return;
+    }
+    EXPECT_EQ(listees, QStringList{});
+    ASSERT_EQ(logged().size(), 1) << logged().join('\n').toStdString();
+    EXPECT_TRUE(logged().first().contains(QLatin1String(r.attendu)))
+        << logged().first().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Modules, ModuleRefuse, ::testing::ValuesIn(kRefus),
+                         [](const auto &info) { return std::string(info.param.cas); });

@@ -122,6 +122,21 @@ TEST_F(ManettesReponses, AfterAWrongAnswerTheSlotsButtonsOnlyShow)
     EXPECT_EQ(jeu().Label_score1->Caption(), QStringLiteral("1"));
 }
 
+// The slot's last state is not read once its controller is lost: a button held then is no
+// answer.
+TEST_F(ManettesReponses, AButtonHeldWhenItsControllerIsUnpluggedAnswersNothing)
+{
+    poserQuestion("2", "2", false);
+    m_manettes->press(1, 2); // the right answer, held from the countdown on
+    compteARebours();
+    ASSERT_TRUE(reponsesOuvertes(jeu()));
+    const QStringList avant = scores();
+    m_manettes->unplug(1);
+    EXPECT_EQ(scores(), avant);
+    EXPECT_FALSE(jeu().Label_faux2->Visible());
+    EXPECT_TRUE(reponsesOuvertes(jeu()));
+}
+
 // A controller plugged in this process, chosen in slot 2's list: its button 2 answers.
 TEST_F(ManettesReponses, AQuestionIsAnsweredWithAnSdlController)
 {

@@ -1,8 +1,8 @@
 // A match fixture whose game controllers are fakes that the test plugs and presses.
 #pragma once
 
+#include "fakes/fakecontrollers.h"
 #include "game/match/partietest.h"
-#include "platform/controllers.h"
 #include "support/touches.h"
 
 class ManettesTest : public PartieTest {

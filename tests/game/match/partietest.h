@@ -4,10 +4,9 @@
 // recorded.
 #pragma once
 
+#include "fakes/recordingsound.h"
+#include "fakes/recordingspeech.h"
 #include "game/match/form_jeu.h"
-#include "platform/audioplayer.h"
-#include "platform/soundeffects.h"
-#include "platform/speech.h"
 #include "support/programfoldertest.h"
 
 #include <QByteArray>

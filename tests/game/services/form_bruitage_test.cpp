@@ -1,10 +1,10 @@
 // The sound-effects screen with a recording engine: each button's sound and volume, the
 // applause and boo draws, stop, and silence after a failed set-up.
+#include "fakes/recordingsound.h"
 #include "game/services/form_admin.h"
 #include "game/services/form_bruitage.h"
 #include "platform/screens.h"
 #include "platform/sons_qt.h"
-#include "platform/soundeffects.h"
 
 #include "support/programfoldertest.h"
 

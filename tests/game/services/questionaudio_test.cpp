@@ -1,9 +1,9 @@
 // A question's sound file: real WAVE files played with no audio device, paths that name no
 // sound, and a load that never waits on the media.
 #include "game/services/questionaudio.h"
-#include "platform/audioplayer.h"
 #include "platform/sons_qt.h"
 
+#include "fakes/recordingsound.h"
 #include "support/programfoldertest.h"
 
 #include <QCoreApplication>

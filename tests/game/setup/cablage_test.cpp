@@ -1,5 +1,6 @@
 // How the screens are wired where no picture shows it: the order in which the quit unloads
 // them, the window system's close, the welcome sound and a new game choice after a game.
+#include "fakes/recordingsound.h"
 #include "game/avatars/form_photos.h"
 #include "game/match/form_jeu.h"
 #include "game/screens.h"
@@ -10,7 +11,6 @@
 #include "game/setup/form_fond.h"
 #include "game/setup/form_nombre_joueurs.h"
 #include "platform/screens.h"
-#include "platform/soundeffects.h"
 
 #include "game/setup/ecranstest.h"
 #include "support/attendre.h"

@@ -1,0 +1,35 @@
+// A controller module for the loader's tests: it lists one controller, gives the version it is
+// told to (TEMPEL_VERSION_OFFSET away from the program's), or none as modules built before
+// versions did, and may lack its entry point.
+#include "platform/controllers.h"
+#include "platform/modules.h"
+
+namespace {
+
+class OneController : public platform::Controllers {
+public:
+    QStringList list() override { return {QStringLiteral("Manette du module d'essai")}; }
+    bool open(int, int) override { return false; }
+    void release(int) override {}
+    int buttonCount(int) const override { return 0; }
+    Read read(int, std::vector<bool> &) const override { return Read::NoController; }
+    bool reacquire(int) override { return false; }
+    int entryOf(int) const override { return -1; }
+    bool polling() const override { return false; }
+};
+
+} // namespace
+
+#ifndef TEMPEL_WITHOUT_VERSION
+extern "C" Q_DECL_EXPORT int tempelVersionModule()
+{
+    return platform::kControllersModule.version + TEMPEL_VERSION_OFFSET;
+}
+#endif
+
+#ifndef TEMPEL_WITHOUT_ENTRY
+extern "C" Q_DECL_EXPORT void tempelManettes(std::unique_ptr<platform::Controllers> &service)
+{
+    service = std::make_unique<OneController>();
+}
+#endif
