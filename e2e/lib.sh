@@ -4,6 +4,7 @@
 # fixed pause, every step waits for what it needs, up to a deadline that fails clearly.
 
 pids=() xvfb='' work='' failures=0 timed_out=0
+source_dir=$(realpath "$(dirname "${BASH_SOURCE[0]}")/..")
 # Generous: a wait ends as soon as what it waits for is there.
 deadline=${E2E_DEADLINE:-60}
 
@@ -34,10 +35,14 @@ setup() {
 }
 
 # copy_app: the laid-out program folder copied into `work`, so that a run's files stay out of
-# the build; sets `app`, the copy.
+# the build; sets `app`, the copy. The copy is as at a first start, whatever a user did in the
+# build's: what the programs write beside themselves (settings, players, scores, draws, texts)
+# is left out, and the delivered data files are laid out anew.
 copy_app() {
-  cp -r "$build/app" "$work/app"
   app=$work/app
+  cp -r "$build/app" "$app"
+  rm -rf "$app"/*.tpq "$app"/*.tir "$app/textes"
+  cp -r "$source_dir/resources/programfolder/." "$app"
 }
 
 # start_xvfb WIDTH HEIGHT: a virtual screen of the script's own, its keyboard with the French
