@@ -3,7 +3,8 @@
 # `setup`. They run side by side with each other and the unit tests, on a busy machine too: no
 # fixed pause, every step waits for what it needs, up to a deadline that fails clearly.
 
-pids=() xvfb='' work='' failures=0 timed_out=0
+pids=() xvfb='' work='' app='' sanitizer_logs='' failures=0 timed_out=0
+source_dir=$(realpath "$(dirname "${BASH_SOURCE[0]}")/..")
 # Generous: a wait ends as soon as what it waits for is there.
 deadline=${E2E_DEADLINE:-60}
 
@@ -31,13 +32,43 @@ setup() {
   rm -rf "$out"
   mkdir -p "$out"
   work=$(mktemp -d "/tmp/e2e-$name.XXXXXX")
+  # A sanitizer build's programs write their address and leak reports there, each to a file
+  # of its own; the programs they start (the question programs, the tool) inherit this. The
+  # undefined-behaviour checks, a runtime apart with GCC, write to standard error whatever
+  # their log_path: the programs' logs in `out` are read for them. `finish` reads both.
+  sanitizer_logs=$out/sanitizer
+  mkdir -p "$sanitizer_logs"
+  export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}log_path=$sanitizer_logs/report"
+  export UBSAN_OPTIONS="${UBSAN_OPTIONS:+$UBSAN_OPTIONS:}print_stacktrace=1"
+  export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$source_dir/tests/lsan.supp}
+}
+
+# sanitizer_reports: whether the programs the run drove ended without a sanitizer report; the
+# reports found printed. A program writes its leaks as it ends: the question programs still
+# running are waited for.
+sanitizer_reports() {
+  local log found=0
+  local report='ERROR: (AddressSanitizer|LeakSanitizer)|Sanitizer has encountered a fatal error|runtime error:'
+  if [[ -n $app ]]; then await not pgrep -f "^$app/questions/" || true; fi
+  for log in "$sanitizer_logs"/report.* "$out"/*.log; do
+    if [[ -f $log ]] && grep -qE "$report" "$log"; then
+      echo "FAIL sanitizer report, in full in $log:"
+      grep -m 5 -A 12 -E "$report" "$log"
+      found=1
+    fi
+  done
+  return $found
 }
 
 # copy_app: the laid-out program folder copied into `work`, so that a run's files stay out of
-# the build; sets `app`, the copy.
+# the build; sets `app`, the copy. The copy is as at a first start, whatever a user did in the
+# build's: what the programs write beside themselves (settings, players, scores, draws, texts)
+# is left out, and the delivered data files are laid out anew.
 copy_app() {
-  cp -r "$build/app" "$work/app"
   app=$work/app
+  cp -r "$build/app" "$app"
+  rm -rf "$app"/*.tpq "$app"/*.tir "$app/textes"
+  cp -r "$source_dir/resources/programfolder/." "$app"
 }
 
 # start_xvfb WIDTH HEIGHT: a virtual screen of the script's own, its keyboard with the French
@@ -86,9 +117,17 @@ check() {
   shift
   if await "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
 }
-finish() { echo "screenshots in $out"; exit $((failures > 0)); }
+finish() {
+  sanitizer_reports || failures=$((failures + 1))
+  echo "screenshots in $out"
+  exit $((failures > 0))
+}
 # For the scripts whose next steps make no sense once one has failed.
-fail() { echo "FAIL: $*"; exit 1; }
+fail() {
+  echo "FAIL: $*"
+  sanitizer_reports || true
+  exit 1
+}
 
 shot() { import -window root "$out/$1.png"; }
 # shows NAME COMMAND...: screenshot NAME taken anew, then COMMAND, which looks at it.
