@@ -3,9 +3,34 @@
 #include "platform/picturefile.h"
 
 #include <QBuffer>
+#include <QImageReader>
 #include <QMovie>
 
+#include <algorithm>
+
 namespace platform {
+
+namespace {
+
+// Whether all the frames of an animation, decoded, take no more memory than Qt's reader allows
+// one picture (QImageReader::allocationLimit()): the movie keeps every frame it has shown, and
+// a small file can hold many large frames.
+bool framesWithinLimit(const QByteArray &bytes)
+{
+    const qint64 limit = qint64(QImageReader::allocationLimit()) << 20;
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (limit == 0 || size.isEmpty())
+        return true;
+    const qint64 frame = qint64(size.width()) * size.height() * 4;
+    const qint64 frames = std::max(reader.imageCount(), 1);
+    return frame <= limit && frames <= limit / frame;
+}
+
+} // namespace
 
 AnimatedPicture::AnimatedPicture(QWidget *parent, const QString &name)
     : Control<QLabel>(parent, name)
@@ -72,9 +97,13 @@ void AnimatedPicture::ensureMovie()
 {
     if (m_movie || m_chemin.isEmpty())
         return;
-    // A file that cannot be read gives a movie of nothing, which shows nothing.
+    // A file that cannot be read, or whose frames would take too much memory, gives a movie of
+    // nothing, which shows nothing.
+    QByteArray bytes = readPictureFile(m_chemin).value_or(QByteArray());
+    if (!framesWithinLimit(bytes))
+        bytes.clear();
     m_octets = std::make_unique<QBuffer>();
-    m_octets->setData(readPictureFile(m_chemin).value_or(QByteArray()));
+    m_octets->setData(bytes);
     m_octets->open(QIODevice::ReadOnly);
     m_movie = std::make_unique<QMovie>(m_octets.get(), QByteArray(), this);
     m_movie->setCacheMode(QMovie::CacheAll);

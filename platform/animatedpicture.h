@@ -1,5 +1,6 @@
 // An animated picture (a GIF) that stands still on its first frame until its animation is
-// switched on. Any path is accepted, "" and unreadable files included: they show nothing.
+// switched on. Any path is accepted, "" and unreadable files included: they show nothing, as
+// does an animation whose frames together would take more memory than Qt allows a picture.
 // The picture is scaled to the control's size, keeping its proportions.
 #pragma once
 

@@ -1,5 +1,7 @@
 #include "platform/picturebytes.h"
 
+#include <QImageIOHandler>
+
 #include <csetjmp>
 #include <cstdio>
 #include <memory>
@@ -50,15 +52,20 @@ QImage colourJpeg(const QByteArray &bytes)
         // QImage's 32-bit RGB, 0xffRRGGBB, in the machine's byte order; libjpeg-turbo sets X
         // to 0xff.
         d->info.out_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+        jpeg_calc_output_dimensions(&d->info);
+        // The size comes from the file's header: no larger than Qt's reader allows a picture,
+        // and known to be so before libjpeg sets aside memory for it.
+        const QSize size(int(d->info.output_width), int(d->info.output_height));
+        if (!QImageIOHandler::allocateImage(size, QImage::Format_RGB32, &d->image)) {
+            jpeg_destroy_decompress(&d->info);
+            return {};
+        }
         jpeg_start_decompress(&d->info);
-        d->image =
-            QImage(int(d->info.output_width), int(d->info.output_height), QImage::Format_RGB32);
-        while (!d->image.isNull() && d->info.output_scanline < d->info.output_height) {
+        while (d->info.output_scanline < d->info.output_height) {
             JSAMPROW line = d->image.scanLine(int(d->info.output_scanline));
             jpeg_read_scanlines(&d->info, &line, 1);
         }
-        if (!d->image.isNull())
-            jpeg_finish_decompress(&d->info);
+        jpeg_finish_decompress(&d->info);
     }
     jpeg_destroy_decompress(&d->info);
     return std::move(d->image);

@@ -9,7 +9,9 @@
 
 namespace platform {
 
-// A null picture when the bytes are no picture that can be read.
+// A null picture when the bytes are no picture that can be read, or one larger than Qt's reader
+// allows a picture (QImageReader::allocationLimit()), which is refused before any memory is set
+// aside for it.
 [[nodiscard]] QImage pictureFromBytes(const QByteArray &bytes);
 
 } // namespace platform

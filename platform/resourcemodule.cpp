@@ -7,12 +7,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QResource>
+#include <QtEndian>
 
 #include <algorithm>
 #include <map>
+#include <vector>
 
 namespace platform {
 
@@ -22,8 +23,11 @@ constexpr QLatin1String kOwnRoot("/tempeljeu");
 
 // Far beyond any question pack; a larger file is no resource file of ours.
 constexpr qint64 kLargestModule = 64 * 1024 * 1024;
-// The header of a binary resource file: the magic "qres", a version and three offsets.
-constexpr qsizetype kRccHeader = 20;
+
+// The flags of a node of a binary resource file.
+constexpr quint16 kZlib = 0x01;
+constexpr quint16 kFolder = 0x02;
+constexpr quint16 kZstd = 0x04;
 
 struct Module {
     QString root;   // where its resources are mapped: ":" + root + "/<TYPE>/<NAME>"
@@ -60,6 +64,100 @@ bool isOwnProgram(const QString &path)
     const QString folder = comparablePath(info.absolutePath());
     return folder == comparablePath(programFolder()) ||
            folder == comparablePath(QCoreApplication::applicationDirPath());
+}
+
+// Whether Qt sets aside no more than `limit` bytes at once to unpack an entry whose bytes are
+// `entry`: a zlib entry starts with its unpacked size; a zstd frame gives it in its header, when
+// it gives it at all (RFC 8878). An entry flagged zstd must start a frame of today's format: zstd
+// reads the headers of its older formats its own way. A node flagged both ways is taken either
+// way.
+bool unpacksWithin(quint16 flags, const uchar *entry, quint64 length, quint64 limit)
+{
+    if ((flags & kZlib) && length >= 4 && qFromBigEndian<quint32>(entry) > limit)
+        return false;
+    if ((flags & kZstd) == 0)
+        return true;
+    if (length < 5 || qFromLittleEndian<quint32>(entry) != 0xFD2FB528)
+        return false;
+    const uchar descriptor = entry[4];
+    const bool singleSegment = descriptor & 0x20;
+    const quint64 fieldSizes[] = {singleSegment ? 1u : 0u, 2, 4, 8};
+    const quint64 dictionarySizes[] = {0, 1, 2, 4};
+    const quint64 field = fieldSizes[descriptor >> 6];
+    const quint64 at = 5 + (singleSegment ? 0 : 1) + dictionarySizes[descriptor & 3];
+    if (field == 0 || at + field > length)
+        return true; // no size given: Qt unpacks nothing
+    quint64 size = 0;
+    for (quint64 i = field; i-- > 0;)
+        size = size << 8 | entry[at + i];
+    return (field == 2 ? size + 256 : size) <= limit;
+}
+
+// Whether every offset Qt can follow in a binary resource file lies within its bytes. Qt maps
+// such a file from memory without knowing its size and trusts every offset in it, so a file cut
+// short or damaged would have it read past the bytes. The file, as Qt reads it: a header ("qres",
+// a version from 1 to 3, the offsets of the tree, the data and the names, and from version 3 a
+// word of flags); nodes of 14 bytes (22 from version 2, with the time the entry was changed),
+// each a name offset and flags, then a folder's child count and first child, or a file's
+// territory, language and data offset; names as a length, a hash and UTF-16 characters; data as
+// a length and the bytes. Qt reads the root as a folder whatever its flags, and never its name.
+bool wholeTree(const QByteArray &rcc)
+{
+    const auto *bytes = reinterpret_cast<const uchar *>(rcc.constData());
+    const quint64 size = quint64(rcc.size());
+    const auto within = [size](quint64 at, quint64 length) {
+        return at <= size && length <= size - at;
+    };
+    const auto word = [bytes](quint64 at) { return quint64(qFromBigEndian<quint32>(bytes + at)); };
+    const auto half = [bytes](quint64 at) { return qFromBigEndian<quint16>(bytes + at); };
+
+    if (!within(0, 20) || !rcc.startsWith("qres"))
+        return false;
+    const quint64 version = word(4);
+    if (version < 1 || version > 3 || !within(0, version >= 3 ? 24 : 20))
+        return false;
+    const quint64 tree = word(8);
+    const quint64 data = word(12);
+    const quint64 names = word(16);
+    const quint64 nodeSize = version >= 2 ? 22 : 14;
+    // A root not flagged a folder would also be read as a file.
+    if (!within(tree, nodeSize) || (half(tree + 4) & kFolder) == 0)
+        return false;
+    // Nodes wholly within the bytes. Qt reads counts and offsets as signed 32-bit numbers: any
+    // that would be negative lies far beyond a module's size.
+    const quint64 nodes = (size - tree) / nodeSize;
+    // Each node belongs to one folder at most, so that the walk ends, and Qt's lookups with it.
+    std::vector<bool> reached(nodes, false);
+    std::vector<quint64> folders{0};
+    reached[0] = true;
+    while (!folders.empty()) {
+        const quint64 folder = tree + folders.back() * nodeSize;
+        folders.pop_back();
+        const quint64 count = word(folder + 6);
+        const quint64 first = word(folder + 10);
+        if (count > nodes || first > nodes - count)
+            return false;
+        for (quint64 child = first; child < first + count; ++child) {
+            if (reached[child])
+                return false;
+            reached[child] = true;
+            const quint64 node = tree + child * nodeSize;
+            const quint64 name = names + word(node);
+            if (!within(name, 6) || !within(name + 6, 2 * quint64(half(name))))
+                return false;
+            const quint16 flags = half(node + 4);
+            if (flags & kFolder) {
+                folders.push_back(child);
+                continue;
+            }
+            const quint64 entry = data + word(node + 10);
+            if (!within(entry, 4) || !within(entry + 4, word(entry)))
+                return false;
+            if (!unpacksWithin(flags, bytes + entry + 4, word(entry), kLargestModule))
+                return false;
+        }
+    }
+    return true;
 }
 
 // The entry of a resource folder whose key is the wanted one.
@@ -114,8 +212,8 @@ ModuleOpened openResourceModule(const QString &path)
     case FileRead::Unreadable: return {0, moduleerror::AccessDenied};
     case FileRead::TooLarge: return {0, moduleerror::BadFormat};
     }
-    // Registering from memory reads the header without knowing the size.
-    if (file.bytes.size() < kRccHeader)
+    // A damaged pack is as good as a missing one.
+    if (!wholeTree(file.bytes))
         return {0, moduleerror::BadFormat};
     const ModuleHandle handle = t.next;
     const QString root = QStringLiteral("/tempelmodule%1").arg(handle);
@@ -157,10 +255,14 @@ ResourceRead readResource(ModuleHandle module, const QString &type, const QStrin
     const QString nameEntry = findEntry(typeFolder, name, QDir::Files);
     if (nameEntry.isEmpty())
         return {ResourceRead::NotFound, {}, moduleerror::NameNotFound};
-    QFile file(typeFolder + QLatin1Char('/') + nameEntry);
-    if (!file.open(QIODevice::ReadOnly))
+    // Unpacked here rather than read through QFile, which copies as many bytes as a compressed
+    // entry says it unpacks to, whatever unpacking gave.
+    const QByteArray bytes =
+        QResource(typeFolder + QLatin1Char('/') + nameEntry).uncompressedData();
+    if (bytes.isNull())
         return {ResourceRead::NotLoaded, {}, moduleerror::AccessDenied};
-    return {ResourceRead::Found, file.readAll(), 0};
+    // An entry stored as is lies within the module, which may be released before its copy is.
+    return {ResourceRead::Found, QByteArray(bytes.constData(), bytes.size()), 0};
 }
 
 } // namespace platform

@@ -1,5 +1,5 @@
 // The animated picture control on a real two-frame GIF (red, then blue), on "" and on files
-// that hold no picture.
+// that hold no picture or one too large to decode.
 #include "platform/animatedpicture.h"
 #include "support/attendre.h"
 
@@ -20,6 +20,21 @@ const unsigned char kTwoFrames[] = {
     0x02, 0x05, 0x84, 0x8f, 0xa9, 0x8b, 0x05, 0x00, 0x21, 0xf9, 0x04, 0x00, 0x02, 0x00,
     0x00, 0x00, 0x2c, 0x00, 0x00, 0x00, 0x00, 0x08, 0x00, 0x04, 0x00, 0x80, 0x00, 0x00,
     0xff, 0x00, 0x00, 0x00, 0x02, 0x05, 0x84, 0x8f, 0xa9, 0x8b, 0x05, 0x00, 0x3b};
+
+// Nine frames of 2048 x 2048 in a few hundred bytes, each frame's data one pixel: 144 MB once
+// decoded, more than Qt's reader allows a picture.
+QByteArray manyLargeFrames()
+{
+    QByteArray gif("GIF89a\x00\x08\x00\x08\x80\x00\x00"
+                   "\x00\x00\x00\xff\xff\xff",
+                   19);
+    for (int i = 0; i < 9; ++i)
+        gif += QByteArray("\x21\xf9\x04\x00\x02\x00\x00\x00"
+                          ",\x00\x00\x00\x00\x00\x08\x00\x08\x00"
+                          "\x02\x02\x44\x01\x00",
+                          23);
+    return gif + ';';
+}
 
 class AnimatedPictureTest : public ::testing::Test {
 protected:
@@ -115,9 +130,13 @@ TEST_F(AnimatedPictureTest, AnyPathIsAcceptedAndShowsNothingWhenNoPicture)
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("GIF? no, only words");
     text.close();
+    QFile large(m_dir.filePath("grande.gif"));
+    ASSERT_TRUE(large.open(QIODevice::WriteOnly));
+    large.write(manyLargeFrames());
+    large.close();
     m_control->setCheminImage(gifPath());
-    const QString paths[] = {QString(), m_dir.filePath("absent.gif"), text.fileName(),
-                             m_dir.path()};
+    const QString paths[] = {QString(), m_dir.filePath("absent.gif"), text.fileName(), m_dir.path(),
+                             large.fileName()};
     for (const QString &path : paths) {
         m_control->setCheminImage(path);
         m_control->setAnimation(true);

@@ -26,6 +26,15 @@ QImage colours()
     return image;
 }
 
+// The JPEG with the width and height of its frame header replaced.
+QByteArray claiming(QByteArray jpeg, int width, int height)
+{
+    const qsizetype frame = jpeg.indexOf("\xFF\xC0");
+    EXPECT_GE(frame, 0) << "no baseline frame header";
+    const char size[] = {char(height >> 8), char(height), char(width >> 8), char(width)};
+    return jpeg.replace(frame + 5, 4, size, 4);
+}
+
 } // namespace
 
 TEST(PictureBytes, GiveThePixelsOfQtsReader)
@@ -41,6 +50,8 @@ TEST(PictureBytes, GiveThePixelsOfQtsReader)
         {"JPEG cut short", jpeg.left(jpeg.size() / 2)},
         {"JPEG header only", jpeg.left(20)},
         {"JPEG start, then no picture", QByteArray("\xFF\xD8 pas une image")},
+        // A few kilobytes that would take 256 MB: more than Qt's reader allows a picture.
+        {"JPEG whose header says 8000 x 8000", claiming(jpeg, 8000, 8000)},
         {"nothing", QByteArray()},
     };
     for (const auto &c : cases) {
