@@ -10,19 +10,6 @@ ControllersFactory &factory()
     return instance;
 }
 
-// What lists controllers when the module cannot be loaded: none, as when none is attached.
-class NoControllers : public Controllers {
-public:
-    QStringList list() override { return {}; }
-    bool open(int, int) override { return false; }
-    void release(int) override {}
-    int buttonCount(int) const override { return 0; }
-    Read read(int, std::vector<bool> &) const override { return Read::NoController; }
-    bool reacquire(int) override { return false; }
-    int entryOf(int) const override { return -1; }
-    bool polling() const override { return false; }
-};
-
 } // namespace
 
 std::unique_ptr<Controllers> createControllers()

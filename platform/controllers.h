@@ -79,6 +79,19 @@ private:
     ControllerReports m_reports;
 };
 
+// The service without a controller module: none is ever attached.
+class NoControllers : public Controllers {
+public:
+    QStringList list() override { return {}; }
+    bool open(int, int) override { return false; }
+    void release(int) override {}
+    int buttonCount(int) const override { return 0; }
+    Read read(int, std::vector<bool> &) const override { return Read::NoController; }
+    bool reacquire(int) override { return false; }
+    int entryOf(int) const override { return -1; }
+    bool polling() const override { return false; }
+};
+
 // Polls every 5 ms: a press reaches the screen within one period.
 inline constexpr int kControllerPollMilliseconds = 5;
 

@@ -6,16 +6,9 @@
 
 namespace {
 
-class OneController : public platform::Controllers {
+class OneController : public platform::NoControllers {
 public:
     QStringList list() override { return {QStringLiteral("Manette du module d'essai")}; }
-    bool open(int, int) override { return false; }
-    void release(int) override {}
-    int buttonCount(int) const override { return 0; }
-    Read read(int, std::vector<bool> &) const override { return Read::NoController; }
-    bool reacquire(int) override { return false; }
-    int entryOf(int) const override { return -1; }
-    bool polling() const override { return false; }
 };
 
 } // namespace
