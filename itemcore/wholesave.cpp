@@ -89,7 +89,18 @@ int writeAll(int fd, std::string_view bytes)
 SaveResult checkResolvedTarget(const std::string &target, struct stat &existing)
 {
     if (stat(target.c_str(), &existing) != 0) {
+        const int why = errno;
         existing = {};
+        // Only a missing file may be created; a path through a file, a loop of links or a
+        // folder that cannot be searched would fail the write.
+        if (why != ENOENT)
+            return {SaveResult::System, why};
+        // A link may lead into a folder that is not there, or is not a folder.
+        struct stat folder {};
+        if (stat(folderOf(target).c_str(), &folder) != 0)
+            return {SaveResult::System, errno};
+        if (!S_ISDIR(folder.st_mode))
+            return {SaveResult::System, ENOTDIR};
         return {};
     }
     if (S_ISDIR(existing.st_mode))

@@ -2,7 +2,8 @@
 // the file (and, unless told otherwise, reach the disk), then the temporary is renamed over it,
 // so that a reader, or a save killed half-way, sees the old file or the new one and never a
 // part. A save never replaces anything but a regular file: a path that names, links followed,
-// a device, a named pipe or a folder is refused and nothing is written.
+// a device, a named pipe or a folder, or that leads into a folder that is missing or is not one,
+// is refused and nothing is written.
 #pragma once
 
 #include <string>

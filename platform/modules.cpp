@@ -14,12 +14,22 @@ QFunctionPointer moduleFunction(const ModuleId &module, const char *function)
     const QString file =
         programPath(QStringLiteral("lib/lib%1.so").arg(QLatin1String(module.name)));
     // Else the loader tries other names, and its reason names the last one it tried.
-    if (!QFileInfo::exists(file)) {
+    const QFileInfo info(file);
+    if (!info.exists()) {
         qCWarning(lcModules, "module %s absent : %s introuvable", module.name, qPrintable(file));
         return nullptr;
     }
-    // Loaded once: the library stays loaded after its QLibrary objects are gone.
+    // The loader would wait for ever on a named pipe: judged on the file's kind, unopened.
+    if (!info.isFile()) {
+        qCWarning(lcModules, "module %s écarté : %s n'est pas un fichier ordinaire", module.name,
+                  qPrintable(file));
+        return nullptr;
+    }
+    // Loaded once: the library stays loaded after its QLibrary objects are gone. Every function
+    // it calls is found now: one missing (a library of another version on this machine) would
+    // otherwise end the program at its first call.
     QLibrary library(file);
+    library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
     if (!library.load()) {
         qCWarning(lcModules, "module %s non chargé : %s", module.name,
                   qPrintable(library.errorString()));

@@ -6,6 +6,24 @@
 #include <QImageReader>
 
 namespace platform {
+namespace {
+
+// Whether the picture, decoded whole, takes no more memory than Qt's reader allows a picture
+// (QImageReader::allocationLimit()). Qt checks only the size it is asked for: a JPEG decoded
+// scaled down passes that check, yet libjpeg sets aside buffers for the size its header gives,
+// gigabytes for a progressive one a few hundred bytes long.
+bool withinAllocationLimit(const QSize &size, QImage::Format format)
+{
+    const qint64 limit = qint64(QImageReader::allocationLimit()) << 20;
+    if (limit == 0)
+        return true;
+    const qint64 depth =
+        format == QImage::Format_Invalid ? 32 : QImage::toPixelFormat(format).bitsPerPixel();
+    const qint64 lineBytes = (qint64(size.width()) * depth + 31) / 32 * 4;
+    return lineBytes * size.height() <= limit;
+}
+
+} // namespace
 
 std::optional<QByteArray> readPictureFile(const QString &path)
 {
@@ -26,11 +44,11 @@ QImage readPicture(const QString &path, const QSize &within)
     buffer.setData(*bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    if (within.isValid()) {
-        const QSize size = reader.size();
-        if (size.isValid())
-            reader.setScaledSize(size.scaled(within, Qt::KeepAspectRatio));
-    }
+    const QSize size = reader.size();
+    if (size.isValid() && !withinAllocationLimit(size, reader.imageFormat()))
+        return {};
+    if (within.isValid() && size.isValid())
+        reader.setScaledSize(size.scaled(within, Qt::KeepAspectRatio));
     return reader.read();
 }
 

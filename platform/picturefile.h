@@ -19,7 +19,8 @@ inline constexpr qint64 kLargestPicture = 32 * 1024 * 1024;
 std::optional<QByteArray> readPictureFile(const QString &path);
 
 // The picture of a file (the first frame of an animation), scaled to fit `within` keeping its
-// proportions when a size is given; a null image when it cannot be read or decoded.
+// proportions when a size is given; a null image when it cannot be read or decoded, or when,
+// decoded whole, it would take more than Qt's reader allows a picture, whatever the size asked.
 QImage readPicture(const QString &path, const QSize &within = {});
 
 } // namespace platform

@@ -64,6 +64,7 @@ QString writeFailureReason(int errorNumber)
     case EISDIR: return QStringLiteral("un dossier porte déjà ce nom");
     case ENOENT:
     case ENOTDIR: return QStringLiteral("le dossier n'existe pas");
+    case ELOOP: return QStringLiteral("les liens du chemin se renvoient l'un à l'autre sans fin");
     case EIO: return QStringLiteral("le disque ne répond pas (erreur de lecture ou d'écriture)");
     case 0: return QStringLiteral("le système n'a pas donné de raison");
     default: return QStringLiteral("erreur du système n° %1").arg(errorNumber);

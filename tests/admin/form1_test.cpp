@@ -428,18 +428,28 @@ TEST_F(Form1Test, SavesEmptyItemsForWhatIsNotSelected)
     EXPECT_EQ(readFile("random.tpq"), "1,1\r\n");
 }
 
-// A folder or a named pipe in the place of any of the ten files is found before the first
-// file is written: none is written, and the message names the file and says why.
+// A folder, a named pipe, a link into a missing folder or a path through a file in the place
+// of any of the ten files is found before the first file is written: none is written, and the
+// message names the file and says why.
 TEST_F(Form1Test, AFileThatCannotBeWrittenKeepsTheWindowOpen)
 {
     QStringList fichiers = {"KSV.tpq", "themes.tpq", "random.tpq"};
     for (int slot = 1; slot <= datafiles::kNombreEmplacements; ++slot)
         fichiers << datafiles::fichierEmplacement(slot);
-    const std::pair<Hostile, const char *> places[] = {
-        {Hostile::Folder, "un dossier porte déjà ce nom"},
-        {Hostile::Fifo, "ce nom désigne un périphérique, un tube ou un autre objet qui n'est pas "
-                        "un fichier ordinaire, et qui n'est pas remplacé"}};
-    for (const auto &[place, pourquoi] : places) {
+    const auto hostile = [](Hostile kind) {
+        return [kind](const QString &at) { layHostile(at, kind, {}); };
+    };
+    const auto lien = [this](const char *cible) {
+        return [this, cible](const QString &at) { ASSERT_TRUE(QFile::link(path(cible), at)); };
+    };
+    writeFile("simple.txt", "x");
+    const std::pair<std::function<void(const QString &)>, const char *> places[] = {
+        {hostile(Hostile::Folder), "un dossier porte déjà ce nom"},
+        {hostile(Hostile::Fifo), "ce nom désigne un périphérique, un tube ou un autre objet qui "
+                                 "n'est pas un fichier ordinaire, et qui n'est pas remplacé"},
+        {lien("absent/r.tpq"), "le dossier n'existe pas"},
+        {lien("simple.txt/r.tpq"), "le dossier n'existe pas"}};
+    for (const auto &[poser, pourquoi] : places) {
         for (int bloque = 0; bloque < fichiers.size(); ++bloque) {
             SCOPED_TRACE(qPrintable(fichiers[bloque]));
             installationComplete({});
@@ -447,7 +457,7 @@ TEST_F(Form1Test, AFileThatCannotBeWrittenKeepsTheWindowOpen)
             Form1 &f = outil();
             for (const QString &fichier : fichiers)
                 QFile::remove(path(fichier));
-            layHostile(path(fichiers[bloque]), place, {});
+            poser(path(fichiers[bloque]));
             f.Show();
             f.Image_quitter_Click();
             ASSERT_EQ(m_messages.size(), 1u);

@@ -13,6 +13,9 @@
 #include <QDir>
 #include <QFile>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace platform;
 
 namespace {
@@ -43,16 +46,22 @@ struct Refus {
     const char *module;  // the file laid in the controller module's place; null for none
     QByteArray bytes;    // or these bytes
     const char *attendu; // what the logged reason holds; null for the module the loader takes
+    const char *systeme = nullptr; // and the system loader's own reason, when it gave one
+    bool tube = false;             // or a named pipe in its place
 };
 
 const Refus kRefus[] = {
     {"bon", TEMPEL_TEST_MODULE, {}, nullptr},
-    {"absent", nullptr, {}, "libtempelmanettes.so"},
+    {"absent", nullptr, {}, "libtempelmanettes.so introuvable"},
     {"autreVersion", TEMPEL_TEST_MODULE_OTHER_VERSION, {}, "fait pour la version"},
     // As a module built before modules gave their version.
     {"sansVersion", TEMPEL_TEST_MODULE_WITHOUT_VERSION, {}, "tempelVersionModule"},
     {"sansEntree", TEMPEL_TEST_MODULE_WITHOUT_ENTRY, {}, "tempelManettes"},
-    {"pasUnModule", nullptr, "ceci n'est pas un module", "libtempelmanettes.so"},
+    {"pasUnModule", nullptr, "ceci n'est pas un module", "non chargé", "file too short"},
+    // As a module linked against a library whose version on the machine lacks a function.
+    {"nonResolu", TEMPEL_TEST_MODULE_UNRESOLVED, {}, "non chargé",
+     "undefined symbol: tempelFonctionAbsente"},
+    {"tube", nullptr, {}, "n'est pas un fichier ordinaire", nullptr, true},
 };
 
 void PrintTo(const Refus &r, std::ostream *os)
@@ -108,12 +117,19 @@ TEST_P(ModuleRefuse, AModuleThatCannotBeUsedIsAbsentAndTheReasonLogged)
 {
     const Refus &r = GetParam();
     ASSERT_TRUE(QDir(m_folder.path()).mkpath("lib"));
-    if (r.module)
-        ASSERT_TRUE(QFile::copy(QString::fromUtf8(r.module), path("lib/libtempelmanettes.so")));
-    else if (!r.bytes.isEmpty())
+    const QString place = path("lib/libtempelmanettes.so");
+    if (r.module) {
+        ASSERT_TRUE(QFile::copy(QString::fromUtf8(r.module), place));
+    } else if (!r.bytes.isEmpty()) {
         writeFile("lib/libtempelmanettes.so", r.bytes);
+    } else if (r.tube) {
+        ASSERT_EQ(mkfifo(QFile::encodeName(place).constData(), 0600), 0);
+    }
     setControllersFactory({});
+    // A loader that waits on the file ends the test program rather than hanging the suite.
+    alarm(60);
     const QStringList listees = createControllers()->list();
+    alarm(0);
     if (!r.attendu) {
         EXPECT_EQ(listees, QStringList{QStringLiteral("Manette du module d'essai")});
         EXPECT_EQ(logged(), QStringList{});
@@ -121,8 +137,12 @@ TEST_P(ModuleRefuse, AModuleThatCannotBeUsedIsAbsentAndTheReasonLogged)
     }
     EXPECT_EQ(listees, QStringList{});
     ASSERT_EQ(logged().size(), 1) << logged().join('\n').toStdString();
-    EXPECT_TRUE(logged().first().contains(QLatin1String(r.attendu)))
+    EXPECT_TRUE(logged().first().contains(QString::fromUtf8(r.attendu)))
         << logged().first().toStdString();
+    if (r.systeme) {
+        EXPECT_TRUE(logged().first().contains(QLatin1String(r.systeme)))
+            << logged().first().toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Modules, ModuleRefuse, ::testing::ValuesIn(kRefus),

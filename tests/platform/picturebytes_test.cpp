@@ -1,18 +1,26 @@
-// Pictures from the bytes of their file: whatever the bytes, the pixels of Qt's own reader.
+// Pictures from the bytes of their file: whatever the bytes, the pixels of Qt's own reader; and
+// from the file, a thumbnail exactly when Qt's reader gives the whole picture.
 #include "platform/picturebytes.h"
+#include "platform/picturefile.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QImageWriter>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-QByteArray saved(const QImage &image, const char *format)
+QByteArray saved(const QImage &image, const char *format, bool progressive = false)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format, 88);
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(88);
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(image);
     return bytes;
 }
 
@@ -26,11 +34,13 @@ QImage colours()
     return image;
 }
 
-// The JPEG with the width and height of its frame header replaced.
+// The JPEG with the width and height of its frame header (baseline or progressive) replaced.
 QByteArray claiming(QByteArray jpeg, int width, int height)
 {
-    const qsizetype frame = jpeg.indexOf("\xFF\xC0");
-    EXPECT_GE(frame, 0) << "no baseline frame header";
+    qsizetype frame = jpeg.indexOf("\xFF\xC0");
+    if (frame < 0)
+        frame = jpeg.indexOf("\xFF\xC2");
+    EXPECT_GE(frame, 0) << "no frame header";
     const char size[] = {char(height >> 8), char(height), char(width >> 8), char(width)};
     return jpeg.replace(frame + 5, 4, size, 4);
 }
@@ -52,8 +62,14 @@ TEST(PictureBytes, GiveThePixelsOfQtsReader)
         {"JPEG start, then no picture", QByteArray("\xFF\xD8 pas une image")},
         // A few kilobytes that would take 256 MB: more than Qt's reader allows a picture.
         {"JPEG whose header says 8000 x 8000", claiming(jpeg, 8000, 8000)},
+        // Decoded scaled down, libjpeg would still set aside 200 MB for its whole frame.
+        {"progressive JPEG whose header says 8000 x 8000",
+         claiming(saved(colours(), "JPG", true), 8000, 8000)},
         {"nothing", QByteArray()},
     };
+    QTemporaryDir dir;
+    const QString file = dir.filePath("avatar.gif");
+    const QSize thumbnail(96, 96);
     for (const auto &c : cases) {
         const QImage qt = QImage::fromData(c.bytes);
         const QImage ours = platform::pictureFromBytes(c.bytes);
@@ -61,5 +77,13 @@ TEST(PictureBytes, GiveThePixelsOfQtsReader)
         EXPECT_EQ(ours.convertToFormat(QImage::Format_RGB32),
                   qt.convertToFormat(QImage::Format_RGB32))
             << c.what;
+        QFile written(file);
+        ASSERT_TRUE(written.open(QIODevice::WriteOnly) && written.write(c.bytes) == c.bytes.size());
+        written.close();
+        const QImage small = platform::readPicture(file, thumbnail);
+        ASSERT_EQ(small.isNull(), qt.isNull()) << c.what << ", as a thumbnail";
+        if (!qt.isNull()) {
+            EXPECT_EQ(small.size(), qt.size().scaled(thumbnail, Qt::KeepAspectRatio)) << c.what;
+        }
     }
 }

@@ -71,6 +71,7 @@ TEST(WholeFile, CommonCausesOfAFailedWriteAreSaidInFrench)
         {EDQUOT, "il n'y a plus de place sur le disque"},
         {EISDIR, "un dossier porte déjà ce nom"},
         {ENOENT, "le dossier n'existe pas"},
+        {ELOOP, "les liens du chemin se renvoient l'un à l'autre sans fin"},
         {EIO, "le disque ne répond pas (erreur de lecture ou d'écriture)"},
         {0, "le système n'a pas donné de raison"},
         {EMFILE, "erreur du système n° 24"},

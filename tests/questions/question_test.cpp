@@ -61,6 +61,7 @@ TEST(QuestionText, TheEncodingIsDecidedOncePerFile)
         // A file whose end cuts its last character short, or that spells one overlong.
         {"caf\xC3\xA9 \xE2\x99", Windows1252},
         {"caf\xC0\xA9\r\n", Windows1252},
+        {"caf\xE0\x9F\xBF\r\n", Windows1252},
         // However far into the file the first character beyond ASCII, or the first byte that is
         // not UTF-8, comes.
         {blankStart + "caf\xC3\xA9\r\n", Utf8},
