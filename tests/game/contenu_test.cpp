@@ -1,7 +1,7 @@
 // The questions shipped with the game: the subject packs' banks against their resource files,
 // the sample question text files against the pictures and sounds they name, and the listening
-// pieces delivered for the listening question. All as the build delivers them: a teacher's own
-// files in the program folder are theirs to judge.
+// pieces delivered for the listening question. All as the build delivers them, never as they
+// stand in the program folder, where a teacher's own files may take their place.
 #include <QDir>
 #include <QFile>
 #include <QImage>
