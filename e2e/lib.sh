@@ -60,15 +60,16 @@ sanitizer_reports() {
   return $found
 }
 
-# copy_app: the laid-out program folder copied into `work`, so that a run's files stay out of
-# the build; sets `app`, the copy. The copy is as at a first start, whatever a user did in the
-# build's: what the programs write beside themselves (settings, players, scores, draws, texts)
-# is left out, and the delivered data files are laid out anew.
+# copy_app: a program folder of the run's own in `work`, as at a first start; sets `app`. It
+# holds the build's programs, their modules and question packs, and the data files as the
+# build delivers them; nothing else of the build's program folder, where a user's own
+# settings, scores, texts, pictures and recordings are theirs.
 copy_app() {
   app=$work/app
-  cp -r "$build/app" "$app"
-  rm -rf "$app"/*.tpq "$app"/*.tir "$app/textes"
-  cp -r "$source_dir/resources/programfolder/." "$app"
+  mkdir "$app"
+  cp -r "$build/app/Tempeljeu" "$build/app/Tempelgestion" "$build/app/Tempelcrea" \
+    "$build/app/lib" "$build/app/questions" "$build/app"/*.rcc "$app/"
+  cp -r "$build/delivered/." "$app"
 }
 
 # start_xvfb WIDTH HEIGHT: a virtual screen of the script's own, its keyboard with the French

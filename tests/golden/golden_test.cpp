@@ -51,7 +51,7 @@ protected:
     void ecrireAvatars()
     {
         const QStringList images =
-            QDir(QStringLiteral(TEMPEL_BUILD_APP_DIR "/avatars"))
+            QDir(QStringLiteral(TEMPEL_DELIVERED_DIR "/avatars"))
                 .entryList({QStringLiteral("*.gif")}, QDir::Files, QDir::Name);
         QString ligne;
         for (int p = 1; p <= 32; ++p) {
@@ -59,7 +59,7 @@ protected:
                                        : QStringLiteral("Élève %1").arg(p);
             const QString image = images.isEmpty()
                                       ? QString()
-                                      : QStringLiteral(TEMPEL_BUILD_APP_DIR "/avatars/") +
+                                      : QStringLiteral(TEMPEL_DELIVERED_DIR "/avatars/") +
                                             images.at((p - 1) % images.size());
             ligne += QStringLiteral("%1\"%2\",\"%3\"").arg(p > 1 ? "," : "", nom, image);
         }

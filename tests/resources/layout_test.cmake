@@ -1,6 +1,6 @@
 # The build's own layout script run over a program folder a teacher has used: every delivered
-# file they edited stays as they left it, though the delivered one is newer; every one they
-# removed comes back as delivered.
+# file they edited or replaced stays as they left it, though the delivered one is newer; every
+# one they removed comes back as delivered.
 #   cmake -DLAYOUT=<script> -DFROM=<delivered files> -DWORK=<scratch folder> -P layout_test.cmake
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${WORK})
@@ -8,28 +8,42 @@ set(delivered ${WORK}/delivered)
 set(app ${WORK}/app)
 file(COPY ${FROM}/ DESTINATION ${delivered})
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${delivered} ${delivered}/*)
-foreach(needed KSV.tpq textes/rythme.txt)
+# The settings and texts, and what the generator made: all delivered from the one folder.
+set(ownRecording ecoutes/Octave.wav)
+set(ownPicture avatars/croche.gif)
+foreach(needed KSV.tpq textes/rythme.txt ${ownRecording} ${ownPicture})
   if(NOT needed IN_LIST files)
     message(FATAL_ERROR "no ${needed} among the delivered files")
   endif()
 endforeach()
 
-# One file in two edited, the other removed; then a pull touches every delivered file.
-set(edited "")
-set(removed "")
+# A recording and a picture of the teacher's own in place of generated ones, the settings
+# removed beside a file of theirs that bears the name of a half-laid-out copy; of the other
+# files one in two edited, the other removed. Then a pull touches every delivered file, and
+# brings one whose name holds a ";".
+set(edited ${ownRecording} ${ownPicture})
+set(removed KSV.tpq)
+set(theirs KSV.tpq.part)
 foreach(file IN LISTS files)
+  if(file IN_LIST edited OR file IN_LIST removed)
+    continue()
+  endif()
   list(LENGTH edited n_edited)
   list(LENGTH removed n_removed)
   if(n_edited GREATER n_removed)
     list(APPEND removed ${file})
   else()
-    file(WRITE ${app}/${file} "\"edited\",\"${file}\"")
     list(APPEND edited ${file})
   endif()
+endforeach()
+foreach(file IN LISTS edited theirs)
+  file(WRITE ${app}/${file} "\"edited\",\"${file}\"")
 endforeach()
 foreach(file IN LISTS files)
   file(TOUCH ${delivered}/${file})
 endforeach()
+set(semicolon "textes/do;ré.txt")
+file(WRITE "${delivered}/${semicolon}" "\"Quelle note ?\"")
 
 execute_process(COMMAND ${CMAKE_COMMAND} -DFROM=${delivered} -DTO=${app} -P ${LAYOUT}
   RESULT_VARIABLE status)
@@ -38,10 +52,13 @@ if(NOT status EQUAL 0)
 endif()
 
 set(failures "")
-foreach(file IN LISTS edited)
-  file(READ ${app}/${file} content)
+foreach(file IN LISTS edited theirs)
+  set(content "")
+  if(EXISTS ${app}/${file})
+    file(READ ${app}/${file} content)
+  endif()
   if(NOT content STREQUAL "\"edited\",\"${file}\"")
-    list(APPEND failures "${file}: the teacher's edit was replaced")
+    list(APPEND failures "${file}: the teacher's file was replaced")
   endif()
 endforeach()
 foreach(file IN LISTS removed)
@@ -55,7 +72,10 @@ foreach(file IN LISTS removed)
     endif()
   endif()
 endforeach()
-file(GLOB_RECURSE parts ${app}/*.part)
+if(NOT EXISTS "${app}/${semicolon}")
+  list(APPEND failures "the name with a semicolon: not laid out")
+endif()
+file(GLOB_RECURSE parts ${app}/*.tempel-layout)
 if(parts)
   list(APPEND failures "left behind: ${parts}")
 endif()
