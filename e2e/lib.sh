@@ -61,15 +61,13 @@ sanitizer_reports() {
 }
 
 # copy_app: a program folder of the run's own in `work`, as at a first start; sets `app`. It
-# holds the build's programs, their modules and question packs, and the data files as the
-# build delivers them; nothing else of the build's program folder, where a user's own
-# settings, scores, texts, pictures and recordings are theirs.
+# holds the build's products (programs, their modules, question programs and packs) and the
+# data files as the build delivers them; nothing of the build's program folder, where a
+# user's own settings, scores, texts, pictures and recordings are theirs.
 copy_app() {
   app=$work/app
   mkdir "$app"
-  cp -r "$build/app/Tempeljeu" "$build/app/Tempelgestion" "$build/app/Tempelcrea" \
-    "$build/app/lib" "$build/app/questions" "$build/app"/*.rcc "$app/"
-  cp -r "$build/delivered/." "$app"
+  cp -r "$build/products/." "$build/delivered/." "$app"
 }
 
 # start_xvfb WIDTH HEIGHT: a virtual screen of the script's own, its keyboard with the French

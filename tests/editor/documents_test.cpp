@@ -344,7 +344,7 @@ TEST_F(WizardTest, TextSlotProgramAsksTheWrittenQuestionUnchanged)
     QDir(m_folder.path()).mkpath(QStringLiteral("questions"));
     const QString program = path(QStringLiteral("questions/fichier_texte"));
     ASSERT_TRUE(
-        QFile::copy(QStringLiteral(TEMPEL_BUILD_APP_DIR "/questions/fichier_texte"), program));
+        QFile::copy(QStringLiteral(TEMPEL_PRODUCTS_DIR "/questions/fichier_texte"), program));
     writeFile(QStringLiteral("fichier_texte.tpq"), "\"quiz.txt\",\"Quiz\"\r\n");
     writeFile(QStringLiteral("random.tpq"), "1,1\r\n");
     for (const QByteArray &line : lines) {

@@ -22,7 +22,7 @@ namespace {
 
 // The packs go with the question programs, where the build writes them; the data files are
 // judged in the build's own folder of delivered files.
-const QString packDir = QStringLiteral(TEMPEL_BUILD_APP_DIR);
+const QString packDir = QStringLiteral(TEMPEL_PRODUCTS_DIR);
 const QString deliveredDir = QStringLiteral(TEMPEL_DELIVERED_DIR);
 const QString sourceDir = QStringLiteral(TEMPEL_SOURCE_DIR);
 

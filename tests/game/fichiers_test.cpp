@@ -80,7 +80,7 @@ TEST_F(Fichiers, TheQuestionsFilesAreReadFromRegularFilesOnly)
         j.Label_type_questionnaire->setCaption(theme);
         Afficher_question(j);
     };
-    QFile ecoutes(QStringLiteral(TEMPEL_BUILD_APP_DIR "/ecoutes.rcc"));
+    QFile ecoutes(QStringLiteral(TEMPEL_PRODUCTS_DIR "/ecoutes.rcc"));
     ASSERT_TRUE(ecoutes.open(QIODevice::ReadOnly));
     const QString defaut = taille(ResPicture().LoadResPicture("images", "100"));
 

@@ -105,7 +105,7 @@ TEST_F(Modules, WithoutThemNothingIsHeardAndNothingComplains)
 
 TEST_F(Modules, TheBuildLaysThemOutWithTheirEntryPoints)
 {
-    setProgramFolder(QStringLiteral(TEMPEL_BUILD_APP_DIR));
+    setProgramFolder(QStringLiteral(TEMPEL_PRODUCTS_DIR));
     EXPECT_NE(makeFromModule<SpeechEngine>(kVoiceModule, kVoiceEntry), nullptr);
     EXPECT_NE(makeFromModule<SoundEngine>(kSoundModule, kSoundEngineEntry), nullptr);
     EXPECT_NE(makeFromModule<AudioPlayer>(kSoundModule, kAudioPlayerEntry), nullptr);

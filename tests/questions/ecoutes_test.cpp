@@ -64,7 +64,7 @@ TEST_F(Ecoutes, TwoFilesOfOneTitleCountAsOnePiece)
     const auto items = ask("ecoutes");
     ASSERT_EQ(items.size(), 9u);
     EXPECT_TRUE(items[0].asText().startsWith("Il faut au moins quatre morceaux"));
-    EXPECT_TRUE(packHasPicture(QStringLiteral(TEMPEL_BUILD_APP_DIR "/ecoutes.rcc"), "ECOUTE"));
+    EXPECT_TRUE(packHasPicture(QStringLiteral(TEMPEL_PRODUCTS_DIR "/ecoutes.rcc"), "ECOUTE"));
 }
 
 // A title is drawn once however many formats hold it; only sound files are pieces.

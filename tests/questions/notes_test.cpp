@@ -35,7 +35,7 @@ std::vector<Level> allLevels()
 
 QString builtRcc(Clef clef)
 {
-    return QDir(QStringLiteral(TEMPEL_BUILD_APP_DIR))
+    return QDir(QStringLiteral(TEMPEL_PRODUCTS_DIR))
         .filePath(QString::fromLatin1(notes::keyOf(clef)) + ".rcc");
 }
 

@@ -43,7 +43,7 @@ TEST_P(Pack, AsksEachQuestionOfItsBankOnceWithItsResourceFile)
     const QString key = GetParam();
     const auto bank = bankQuestions(key);
     ASSERT_FALSE(bank.empty());
-    const QString rcc = QDir(QStringLiteral(TEMPEL_BUILD_APP_DIR)).filePath(key + ".rcc");
+    const QString rcc = QDir(QStringLiteral(TEMPEL_PRODUCTS_DIR)).filePath(key + ".rcc");
     expectEachOnceThenAnew(int(bank.size()), [&] {
         const auto items = ask(key);
         expectAnswersWell(items);

@@ -13,9 +13,9 @@
 #include <sys/resource.h>
 
 namespace {
-QString builtAppDir()
+QString productsDir()
 {
-    return QStringLiteral(TEMPEL_BUILD_APP_DIR);
+    return QStringLiteral(TEMPEL_PRODUCTS_DIR);
 }
 } // namespace
 
@@ -23,7 +23,7 @@ void QuestionProgramTest::installFromBuild(const QString &fileName)
 {
     if (exists(fileName))
         return;
-    ASSERT_TRUE(QFile::copy(QDir(builtAppDir()).filePath(fileName), path(fileName)))
+    ASSERT_TRUE(QFile::copy(QDir(productsDir()).filePath(fileName), path(fileName)))
         << fileName.toStdString();
 }
 

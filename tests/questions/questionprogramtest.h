@@ -11,11 +11,11 @@
 
 class QuestionProgramTest : public ProgramFolderTest {
 protected:
-    // Copies the program `key` from the built program folder and runs it once; the items
+    // Copies the program `key` from the build's products and runs it once; the items
     // the game's reader takes from question.tpq afterwards (10 asked, so extras show). A program
     // still running after `timeoutMs` is killed and fails the test; its memory is bounded.
     std::vector<datafiles::Item> ask(const QString &key, int timeoutMs = 10000);
-    // Copies a file of the built program folder (a pack's resource file) into the folder.
+    // Copies a product of the build (a pack's resource file) into the folder.
     void installFromBuild(const QString &fileName);
     // Writes a file, creating its folders.
     void lay(const QString &relativePath, const QByteArray &bytes);

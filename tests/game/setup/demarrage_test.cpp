@@ -33,7 +33,7 @@ TEST(Demarrage, WithoutAGraphicalScreenTheGameSaysSoInFrenchAndEndsWithStatusOne
             env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(c.display));
         QProcess game;
         game.setProcessEnvironment(env);
-        game.start(QStringLiteral(TEMPEL_BUILD_APP_DIR "/Tempeljeu"), {});
+        game.start(QStringLiteral(TEMPEL_PRODUCTS_DIR "/Tempeljeu"), {});
         ASSERT_TRUE(game.waitForFinished(30000)) << c.why;
         EXPECT_EQ(game.exitStatus(), QProcess::NormalExit) << c.why;
         EXPECT_EQ(game.exitCode(), 1) << c.why;
