@@ -7,6 +7,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMovie>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -98,6 +99,8 @@ void Form::markUnloaded()
         timer->setEnabled(false);
     for (QTimer *timer : findChildren<QTimer *>())
         timer->stop();
+    for (QMovie *movie : findChildren<QMovie *>())
+        movie->setPaused(true);
     QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
     for (QObject *child : findChildren<QObject *>())
         QCoreApplication::removePostedEvents(child, QEvent::MetaCall);
