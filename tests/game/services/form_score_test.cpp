@@ -9,6 +9,7 @@
 #include "game/setup/form_nombre_joueurs.h"
 #include "platform/screens.h"
 
+#include "game/setup/ecranstest.h"
 #include "support/programfoldertest.h"
 
 #include <QCoreApplication>
@@ -28,9 +29,9 @@ protected:
     // What the game-choice links do before the window opens.
     Shape *openedFrom(const char *type)
     {
+        Shape *shape = accueilTermine().Shape_score;
         form_admin().Label_type_de_jeu->setCaption(type);
         form_nombre_joueurs().Hide();
-        Shape *shape = Screens::get<Form_accueil>().Shape_score;
         shape->setVisible(true);
         return shape;
     }
