@@ -10,7 +10,6 @@
 #include "platform/screens.h"
 
 #include "game/setup/ecranstest.h"
-#include "support/programfoldertest.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -19,11 +18,12 @@
 using namespace platform;
 
 namespace {
-class ScoreScreen : public ProgramFolderTest {
+// The welcome screen's first tick sets the lock keys: the fixture's are fakes.
+class ScoreScreen : public EcransTest {
 protected:
     void SetUp() override
     {
-        ProgramFolderTest::SetUp();
+        EcransTest::SetUp();
         registerForm_score();
     }
     // What the game-choice links do before the window opens.
