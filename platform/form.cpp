@@ -1,13 +1,20 @@
 #include "platform/form.h"
 
+#include "platform/controls.h"
 #include "platform/virtualkeys.h"
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMovie>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
+
+#include <cstdlib>
+
+#include <xcb/xcb.h>
 
 namespace platform {
 namespace {
@@ -80,6 +87,31 @@ Form::~Form()
 {
     if (m_modalLoop)
         m_modalLoop->quit();
+}
+
+// An unloaded screen lives on until the handler that unloaded it has returned, and events may
+// run before that (a modal window, DoEvents): neither a tick of its timers nor a call queued to
+// it or to its controls may reach it any more.
+void Form::markUnloaded()
+{
+    m_unloaded = true;
+    for (Timer *timer : findChildren<Timer *>())
+        timer->setEnabled(false);
+    for (QTimer *timer : findChildren<QTimer *>())
+        timer->stop();
+    for (QMovie *movie : findChildren<QMovie *>())
+        movie->setPaused(true);
+    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+    for (QObject *child : findChildren<QObject *>())
+        QCoreApplication::removePostedEvents(child, QEvent::MetaCall);
+}
+
+bool Form::event(QEvent *event)
+{
+    // Nor one queued by the rest of the handler that unloaded it.
+    if (m_unloaded && event->type() == QEvent::MetaCall)
+        return true;
+    return QWidget::event(event);
 }
 
 void Form::setClientSize(int widthTwips, int heightTwips)
@@ -163,6 +195,16 @@ int Form::screenHeight()
         return pixelsToTwips(host()->height());
     const QScreen *screen = QGuiApplication::primaryScreen();
     return screen ? pixelsToTwips(screen->geometry().height()) : pixelsToTwips(600);
+}
+
+void Form::syncDisplay()
+{
+    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return;
+    // The server answers once it has handled every request sent before, the frame included.
+    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
 }
 
 void Form::setHostWindow(QWidget *h)

@@ -54,6 +54,10 @@ public:
     static int screenWidth();
     static int screenHeight();
 
+    // Waits until the display has what the screens have painted so far, running no event:
+    // unlike QGuiApplication::sync(), a handler that calls it still has its screen afterwards.
+    static void syncDisplay();
+
     // The full-screen window that the game's screens are shown in; none for ordinary windows.
     static void setHostWindow(QWidget *host);
     static QWidget *hostWindow();
@@ -65,13 +69,19 @@ public:
     virtual void Form_KeyDown(int /*KeyCode*/, int /*Shift*/) {}
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    friend class Screens;
+    // What the screens registry does as it unloads the screen.
+    void markUnloaded();
+
     class KeyPreviewFilter;
     QPixmap m_picture;
     QEventLoop *m_modalLoop = nullptr;
     std::unique_ptr<KeyPreviewFilter> m_keyPreview;
+    bool m_unloaded = false;
 };
 
 } // namespace platform

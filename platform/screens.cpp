@@ -53,6 +53,7 @@ void Screens::unload(const QString &name)
     r.loaded.erase(it);
     form->Form_Unload();
     form->Hide();
+    form->markUnloaded();
     // A screen often unloads itself from one of its own handlers: it is destroyed once
     // that handler has returned.
     form.release()->deleteLater();

@@ -116,8 +116,9 @@ void Form_accueil::finirChargement()
     if (!m_suiteEnAttente)
         return;
     m_suiteEnAttente = false;
-    // The frame just painted reaches the screen before the work below holds the thread.
-    QGuiApplication::sync();
+    // The frame just painted reaches the screen before the work below holds the thread; no
+    // event runs meanwhile, so that the screen still stands when the tick that got here goes on.
+    syncDisplay();
     Charger_parametres();
     Numlock();
     if (form_admin().Check_musique->Value() == 1)

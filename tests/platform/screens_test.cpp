@@ -1,6 +1,8 @@
+#include "platform/controls.h"
 #include "platform/screens.h"
 
 #include <QCoreApplication>
+#include <QThread>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -12,7 +14,10 @@ int unloads = 0;
 class Form_essai : public Form {
 public:
     static constexpr const char *formName = "Form_essai";
-    Form_essai() : Form(formName) {}
+    Form_essai() : Form(formName)
+    {
+        connect(Timer1, &Timer::Tick, this, [this] { ++value; });
+    }
     void Form_Load() override
     {
         ++loads;
@@ -22,6 +27,7 @@ public:
     }
     void Form_Unload() override { ++unloads; }
     int value = 0;
+    Timer *Timer1 = new Timer(this, QStringLiteral("Timer1"), 1, true);
 };
 
 class ScreensTest : public ::testing::Test {
@@ -44,10 +50,18 @@ TEST_F(ScreensTest, FirstUseCreatesTheScreenAndRunsItsLoadOnce)
 
 TEST_F(ScreensTest, UnloadDestroysTheScreenAndTheNextUseStartsAfresh)
 {
-    Screens::get<Form_essai>().value = 5;
+    Form_essai &form = Screens::get<Form_essai>();
+    form.value = 5;
+    QMetaObject::invokeMethod(
+        &form, [&form] { form.value = 7; }, Qt::QueuedConnection);
     Screens::unload<Form_essai>();
     EXPECT_EQ(unloads, 1);
     EXPECT_EQ(Screens::ifLoaded<Form_essai>(), nullptr);
+    // Not yet destroyed, the screen runs nothing more: neither the call queued to it before
+    // nor a tick of its timer, which is due by now.
+    QThread::msleep(5);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.value, 5);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(Screens::get<Form_essai>().value, 1);
     EXPECT_EQ(loads, 2);

@@ -9,7 +9,7 @@
 #include "game/setup/form_nombre_joueurs.h"
 #include "platform/screens.h"
 
-#include "support/programfoldertest.h"
+#include "game/setup/ecranstest.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -18,19 +18,20 @@
 using namespace platform;
 
 namespace {
-class ScoreScreen : public ProgramFolderTest {
+// The welcome screen's first tick sets the lock keys: the fixture's are fakes.
+class ScoreScreen : public EcransTest {
 protected:
     void SetUp() override
     {
-        ProgramFolderTest::SetUp();
+        EcransTest::SetUp();
         registerForm_score();
     }
     // What the game-choice links do before the window opens.
     Shape *openedFrom(const char *type)
     {
+        Shape *shape = accueilTermine().Shape_score;
         form_admin().Label_type_de_jeu->setCaption(type);
         form_nombre_joueurs().Hide();
-        Shape *shape = Screens::get<Form_accueil>().Shape_score;
         shape->setVisible(true);
         return shape;
     }

@@ -2,6 +2,7 @@
 // record, and program starts that are recorded instead of made.
 #pragma once
 
+#include "game/setup/form_accueil.h"
 #include "platform/keyboardlocks.h"
 #include "platform/process.h"
 #include "support/programfoldertest.h"
@@ -25,6 +26,16 @@ struct FakeLocks : platform::KeyboardLocks {
         state[key] = on;
     }
 };
+
+// The welcome screen as the game choice finds it in the game: its countdown over, its settings
+// read. Its timer ticks on, at any moment and inside a modal window too, changing nothing.
+inline Form_accueil &accueilTermine()
+{
+    Form_accueil &accueil = form_accueil();
+    while (accueil.Label_timer->Caption().toInt() > 0)
+        accueil.Timer1_Timer();
+    return accueil;
+}
 
 class EcransTest : public ProgramFolderTest {
 protected:

@@ -163,7 +163,7 @@ TEST_F(ChoixJeu, SeeingTheScoresSetsTheQuizTypeAndLeavesTheChoiceAlone)
 {
     // The score window is reachable by name only once registered, as the game does at start.
     registerForm_score();
-    form_accueil();
+    accueilTermine();
     ecran().Label_minutes->Click();
     form_photos().Hide();
     const QStringList avant = marques();
@@ -176,6 +176,8 @@ TEST_F(ChoixJeu, SeeingTheScoresSetsTheQuizTypeAndLeavesTheChoiceAlone)
         // The score window is modal: look at the screens while it is open, then leave it.
         QObject portee;
         QTimer::singleShot(0, &portee, [&] {
+            // The welcome screen's second may come while the window is open.
+            emit form_accueil().Timer1->Tick();
             auto *scores = Screens::ifLoaded("Form_score");
             scoresMontres = scores && scores->isVisible();
             shapeVisible = form_accueil().Shape_score->Visible();
