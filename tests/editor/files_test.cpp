@@ -159,6 +159,41 @@ TEST_F(EditorTest, SaveAsRetitlesAndLaterSavesGoThere)
     EXPECT_EQ(readFile(QStringLiteral("quiz.txt")), QByteArray());
 }
 
+// A name picked in the save dialog may be a teacher's question file: it goes only on "Oui".
+TEST_F(EditorTest, SavingOverAnotherFileAsksFirst)
+{
+    writeFile(QStringLiteral("rythme.txt"), "\"R\"");
+    document().setTexte(QStringLiteral("nouveau"));
+    reponses = {platform::vbNo, platform::vbNo};
+    dialogues->fichiers.push_back(path(QStringLiteral("rythme")));
+    main->mnuFileSave_Click();
+    enregistrerSous(path(QStringLiteral("rythme.txt")));
+    const auto m = messages();
+    ASSERT_EQ(m.size(), 2u);
+    for (const Message &question : m) {
+        EXPECT_EQ(question.text, QStringLiteral("Le fichier %1 existe déjà. Voulez-vous le "
+                                                "remplacer ?")
+                                     .arg(path(QStringLiteral("rythme.txt"))));
+        EXPECT_EQ(question.style & 0x0F, platform::vbYesNo);
+    }
+    EXPECT_EQ(readFile(QStringLiteral("rythme.txt")), QByteArray("\"R\""));
+    EXPECT_EQ(document().Caption(), QStringLiteral("Document 1"));
+    EXPECT_EQ(document().texte(), QStringLiteral("nouveau"));
+    EXPECT_TRUE(document().modifie());
+
+    reponses.push_back(platform::vbYes);
+    enregistrerSous(path(QStringLiteral("rythme")));
+    EXPECT_EQ(readFile(QStringLiteral("rythme.txt")), QByteArray("nouveau"));
+    EXPECT_EQ(document().Caption(), path(QStringLiteral("rythme.txt")));
+    // Now its own file: saving there again asks nothing.
+    messages();
+    document().setTexte(QStringLiteral("encore"));
+    main->mnuFileSave_Click();
+    enregistrerSous(path(QStringLiteral("rythme.txt")));
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(readFile(QStringLiteral("rythme.txt")), QByteArray("encore"));
+}
+
 TEST_F(EditorTest, FailedWriteSaysSoAndChangesNothing)
 {
     document().setTexte(QStringLiteral("a"));
