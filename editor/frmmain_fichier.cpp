@@ -91,8 +91,7 @@ bool frmMain::peutRemplacer(const Form1 &document, const QString &chemin)
         return true;
     return platform::MsgBox(
                QStringLiteral("Le fichier %1 existe déjà. Voulez-vous le remplacer ?").arg(chemin),
-               platform::vbYesNo | platform::vbExclamation,
-               kTitreApplication) == platform::vbYes;
+               platform::vbYesNo | platform::vbExclamation, kTitreApplication) == platform::vbYes;
 }
 
 bool frmMain::sansNom(const Form1 &document)
@@ -199,8 +198,9 @@ void frmMain::mnuFilePrint_Click()
 
 void frmMain::imprimer(const Form1 &document, QPrinter &printer)
 {
-    // The window does not wrap its lines, but paper must: a copy of the text, or of the
-    // selection when the printer's range is the selection, wraps at the page's width.
+    // The window wraps its lines only at its far right margin, but paper must wrap them: a copy
+    // of the text, or of the selection when the printer's range is the selection, wraps at the
+    // page's width.
     const QTextDocument *texte = document.RichTextBox1->document();
     const QTextCursor curseur = document.RichTextBox1->textCursor();
     std::unique_ptr<QTextDocument> copie;

@@ -4,6 +4,7 @@
 #include "platform/messagebox.h"
 #include "support/hostilefiles.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDialog>
@@ -11,6 +12,8 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 
 using namespace editor;
@@ -35,13 +38,21 @@ int pages(const QByteArray &pdf)
 TEST_F(EditorTest, OpenAndSaveAreByteExact)
 {
     // Beside CR LF or LF, a lone CR is no line end and is kept; alone, CR ends the lines.
-    const QByteArray cas[] = {tousLesOctets(), "a\nb\n\xA0\x80\n",     "",
-                              "\r\n",          "x\r\r\n\r\ny\r",       "a\rb\nc\n",
-                              "\ra\r\rb",      "{\\rtf1 \\b gras\\b0}"};
+    // Question lines whose line ends are lone CRs beside one LF: one line, far past the margin.
+    const QByteArray question =
+        "\"Quelle note ?\",\"Do\",\"R\xE9\",\"Mi\",\"Fa\",\"2\",\"\",\"\"\r";
+    const QByteArray perdues = question.repeated(500) + "\n" + question;
+    const QByteArray cas[] = {tousLesOctets(), "a\nb\n\xA0\x80\n", "",
+                              "\r\n",          "x\r\r\n\r\ny\r",   "a\rb\nc\n",
+                              perdues,         "\ra\r\rb",         "{\\rtf1 \\b gras\\b0}"};
     for (const QByteArray &octets : cas) {
         ouvrir(QStringLiteral("q.txt"), octets);
         EXPECT_EQ(document().Caption(), path(QStringLiteral("q.txt")));
         EXPECT_FALSE(document().modifie()) << "just opened";
+        // Only a line past the far right margin wraps there.
+        const QTextDocument *texte = document().RichTextBox1->document();
+        texte->documentLayout()->blockBoundingRect(texte->lastBlock());
+        EXPECT_EQ(texte->firstBlock().layout()->lineCount() > 1, octets == perdues);
         writeFile(QStringLiteral("q.txt"), "autre");
         main->mnuFileSave_Click();
         EXPECT_EQ(readFile(QStringLiteral("q.txt")), octets);
