@@ -1,15 +1,21 @@
 // Editor benchmark: opening a 10,000-line question file until it is drawn, typing into it,
-// and appending one question with the wizard. Prints milliseconds; a benchmark, not a test.
+// and appending one question with the wizard; then files of one long line (lost line ends, or
+// lines ended by lone CRs beside one LF) opened, clicked, typed into and saved, and the CPU
+// the editor takes once left alone. Prints milliseconds; a benchmark, not a test. Exits with 1
+// when a saved file's bytes are not the opened ones.
 #include "editor/frmmain.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -42,6 +48,112 @@ void taper(editor::Form1 &d, std::vector<double> &durees, int n)
         vue->repaint();
         durees.push_back(ms(t));
     }
+}
+
+double cpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+// Question lines of about `taille` bytes in all, each ended by `fin` (none: run together).
+QByteArray lignesJointes(qsizetype taille, const QByteArray &fin)
+{
+    QByteArray octets;
+    octets.reserve(taille + 200);
+    for (int i = 1; octets.size() < taille; ++i)
+        octets += QStringLiteral("\"Question %1 : quelle note entend-on ?\",\"Do\",\"Ré\",\"Mi\","
+                                 "\"Fa\",\"%2\",\"\",\"\"")
+                      .arg(i)
+                      .arg(i % 4 + 1)
+                      .toLatin1() +
+                  fin;
+    return octets;
+}
+
+bool enregistreSous(const QString &chemin, const QByteArray &octets)
+{
+    QFile lu(chemin);
+    if (lu.open(QIODevice::ReadOnly) && lu.readAll() == octets)
+        return true;
+    std::printf("  FAIL the saved bytes are not the expected ones\n");
+    return false;
+}
+
+// One long line: opened until drawn and its pending events run, a click in it, saved, keys
+// typed there, saved again; then the CPU the editor takes in a second left alone. Each step in
+// milliseconds of the clock and of CPU (on a busy machine the clock runs ahead). False when a
+// save did not write the opened bytes with the keys typed, and only them.
+bool ligneLongue(const char *nom, const QString &chemin, const QByteArray &octets, int touches)
+{
+    QFile f(chemin);
+    if (!f.open(QIODevice::WriteOnly) || f.write(octets) != octets.size())
+        return false;
+    f.close();
+    auto dialogues = std::make_unique<Fichier>();
+    dialogues->chemin = chemin;
+    editor::frmMain fenetre(std::move(dialogues));
+    fenetre.show();
+    // Active, as the user's window is: the text's cursor blinks, and each blink draws.
+    fenetre.activateWindow();
+    if (!QTest::qWaitForWindowActive(&fenetre))
+        std::printf("%s: the window is not active, its cursor does not blink\n", nom);
+    editor::Form1 &d = *fenetre.documentActif();
+    QWidget *vue = d.RichTextBox1->viewport();
+    std::printf("%s (%lld bytes):\n", nom, static_cast<long long>(octets.size()));
+    QElapsedTimer total, t;
+    total.start();
+    t.start();
+    double cpu = cpuMs();
+    const double cpuTotal = cpu;
+    auto etape = [&](const char *quoi) {
+        std::printf("  %-34s %7.0f ms, CPU %7.0f ms\n", quoi, ms(t), cpuMs() - cpu);
+        std::fflush(stdout);
+        t.restart();
+        cpu = cpuMs();
+    };
+    fenetre.mnuFileOpen_Click();
+    vue->repaint();
+    QApplication::processEvents();
+    etape("opened, drawn, events run");
+    // On the first line shown, half way across.
+    QTest::mouseClick(vue, Qt::LeftButton, {},
+                      {vue->width() / 2, d.RichTextBox1->fontMetrics().height()});
+    vue->repaint();
+    QApplication::processEvents();
+    etape("clicked in the text");
+    fenetre.mnuFileSave_Click();
+    etape("saved");
+    bool ok = enregistreSous(chemin, octets);
+    // Each character of these files is one byte, and the line runs from the file's start.
+    QByteArray attendus = octets;
+    attendus.insert(
+        d.RichTextBox1->textCursor().position(),
+        QByteArray("abcdefghijklmnopqrstuvwxyz").repeated(touches / 26 + 1).left(touches));
+    t.restart();
+    cpu = cpuMs();
+    for (int i = 0; i < touches; ++i) {
+        QTest::keyClick(d.RichTextBox1, static_cast<char>('a' + i % 26));
+        vue->repaint();
+    }
+    QApplication::processEvents();
+    const QByteArray cles = QByteArray::number(touches) + " keys typed, each drawn";
+    etape(cles.constData());
+    fenetre.mnuFileSave_Click();
+    etape("saved");
+    ok &= enregistreSous(chemin, attendus);
+    std::printf("  %-34s %7.0f ms, CPU %7.0f ms\n", "all of it", ms(total), cpuMs() - cpuTotal);
+    t.restart();
+    cpu = cpuMs();
+    QTest::qWait(1000);
+    etape("a second left alone");
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("  %-34s %7ld MB\n", "the process's peak memory so far", usage.ru_maxrss / 1024);
+    d.setModifie(false);
+    fenetre.close();
+    return ok;
 }
 
 } // namespace
@@ -111,5 +223,14 @@ int main(int argc, char *argv[])
                 median(milieu), pire(milieu), milieu.size());
     std::printf("wizard question appended to it: median %.1f ms, worst %.1f ms\n", median(ajouts),
                 pire(ajouts));
-    return 0;
+    std::fflush(stdout);
+
+    constexpr qsizetype kMo = 1024 * 1024;
+    const QString longue = dossier.filePath(QStringLiteral("longue.txt"));
+    bool memes = ligneLongue("1 MB line", longue, lignesJointes(kMo, {}), 10);
+    // A LF file: the lone CRs stay in its one line, each shown as a sign.
+    memes &= ligneLongue("1 MB of CR-ended lines beside one LF", longue,
+                         lignesJointes(kMo, "\r") + "\n", 10);
+    memes &= ligneLongue("10 MB line", longue, lignesJointes(10 * kMo, {}), 2);
+    return memes ? 0 : 1;
 }

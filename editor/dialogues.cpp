@@ -15,8 +15,8 @@ public:
     }
     QString enregistrer(QWidget *parent, const QString &titre, const QString &filtre) override
     {
-        // The name typed may still get ".txt" added: a confirmation here would ask about
-        // another file than the one written.
+        // The name typed may still get ".txt" added: the editor asks about the file it will
+        // write once it knows its name, as a confirmation here would ask about another.
         return QFileDialog::getSaveFileName(parent, titre, {}, filtre, nullptr,
                                             QFileDialog::DontConfirmOverwrite);
     }

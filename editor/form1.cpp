@@ -7,6 +7,8 @@
 
 #include <QDir>
 #include <QRegularExpressionValidator>
+#include <QTextBlock>
+#include <QTextLayout>
 
 namespace editor {
 
@@ -72,12 +74,15 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     Frame_text = cadre(this, QStringLiteral("Frame_text"), {});
     RichTextBox1 = new QTextEdit(Frame_text);
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
-    RichTextBox1->setLineWrapMode(QTextEdit::NoWrap);
+    RichTextBox1->setLineWrapMode(QTextEdit::FixedPixelWidth);
+    RichTextBox1->setLineWrapColumnOrWidth(platform::twipsToPixels(kMargeDroite));
     RichTextBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichTextBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Files hold plain text: pasting keeps the text and leaves its formatting behind.
     RichTextBox1->setAcceptRichText(false);
     placer(RichTextBox1, kRichTextBox1);
+    connect(RichTextBox1->document(), &QTextDocument::contentsChange, this,
+            &Form1::garderLignesLongues);
     Command_ajouter_questions =
         new platform::CommandButton(Frame_text, QStringLiteral("Command_ajouter_questions"),
                                     QStringLiteral("Ajouter une question"));
@@ -279,6 +284,18 @@ void Form1::Form_Resize()
     placer(Frame_text, {kFrame.left, kFrame.top, m.cadreLargeur, m.cadreHauteur});
     placer(Command_ajouter_questions, {static_cast<int>(m.boutonLeft), m.boutonTop,
                                        kCommandAjouter.width, kCommandAjouter.height});
+}
+
+void Form1::garderLignesLongues(int position, int, int ajoutes)
+{
+    // Far beyond a question line, and where laying a line out again starts to be felt.
+    constexpr int kLigneLongue = 10000;
+    const QTextDocument *document = RichTextBox1->document();
+    for (QTextBlock bloc = document->findBlock(position);
+         bloc.isValid() && bloc.position() <= position + ajoutes; bloc = bloc.next()) {
+        if (bloc.length() > kLigneLongue)
+            bloc.layout()->setCacheEnabled(true);
+    }
 }
 
 QString Form1::texte() const

@@ -113,6 +113,10 @@ private:
     void creerPagesMedia();
     void creerPageMedia(int page, const ModelePageMedia &modele, const PageMedia &controles);
     void afficherPage(int page);
+    // Qt lays a paragraph out whole, and drops what it computed once it has laid it out or
+    // drawn it: in a line of a million characters each keystroke, cursor query and blink of
+    // the cursor would lay it out anew. A long line keeps its layout between uses.
+    void garderLignesLongues(int position, int retires, int ajoutes);
     void viderQuestion();
     // The clicked file's path relative to `base`, or empty when it cannot go in a line.
     QString cheminChoisi(const QString &base, const DirListBox &dossiers,

@@ -14,6 +14,9 @@ struct TwipsRect {
 inline constexpr TwipsRect kForm1Client{0, 0, 9645, 7965};
 inline constexpr TwipsRect kFrame{120, 120, 9375, 7695};
 inline constexpr TwipsRect kRichTextBox1{240, 360, 8895, 6495};
+// The text's right margin: question lines never reach it, so they do not wrap; a line that
+// does (a file whose line ends were lost) wraps there rather than running millions of pixels.
+inline constexpr int kMargeDroite = 100000;
 inline constexpr TwipsRect kCommandAjouter{3600, 6960, 2000, 495};
 inline constexpr TwipsRect kQuestion{240, 840, 8775, 495};
 inline constexpr int kReponseTops[4] = {1920, 3000, 3960, 4920};

@@ -92,6 +92,12 @@ private:
     std::optional<Choisi> choisirFichier();
     // Writes the document whole to `chemin`; an "Erreur" message and false when it fails.
     bool enregistrerDans(Form1 &document, const QString &chemin);
+    // A never-named document: "Document n".
+    static bool sansNom(const Form1 &document);
+    // Before `document` is written to `chemin`, a name chosen in the save dialog: whether the
+    // file there may go. Another file is replaced only when the user says so; the document's
+    // own file, or no file, asks nothing.
+    static bool peutRemplacer(const Form1 &document, const QString &chemin);
     // "Enregistrer" on `document`; false when it was cancelled or failed.
     bool enregistrer(Form1 &document);
     // Before a document's text is dropped: a document holding changes asks whether to save

@@ -82,13 +82,33 @@ bool frmMain::enregistrerDans(Form1 &document, const QString &chemin)
     return true;
 }
 
+bool frmMain::peutRemplacer(const Form1 &document, const QString &chemin)
+{
+    const QFileInfo fichier(chemin);
+    if (!fichier.exists() && !fichier.isSymLink())
+        return true;
+    if (!sansNom(document) && fichier == QFileInfo(document.Caption()))
+        return true;
+    return platform::MsgBox(
+               QStringLiteral("Le fichier %1 existe déjà. Voulez-vous le remplacer ?").arg(chemin),
+               platform::vbYesNo | platform::vbExclamation, kTitreApplication) == platform::vbYes;
+}
+
+bool frmMain::sansNom(const Form1 &document)
+{
+    return document.Caption().startsWith(QLatin1String("Document"));
+}
+
 bool frmMain::enregistrer(Form1 &document)
 {
-    if (!document.Caption().startsWith(QLatin1String("Document")))
+    if (!sansNom(document))
         return enregistrerDans(document, document.Caption());
     const QString nom =
         m_dialogues->enregistrer(this, QStringLiteral("Enregistrer"), kFiltreEnregistrer);
-    return !nom.isEmpty() && enregistrerDans(document, nomAvecExtension(nom));
+    if (nom.isEmpty())
+        return false;
+    const QString chemin = nomAvecExtension(nom);
+    return peutRemplacer(document, chemin) && enregistrerDans(document, chemin);
 }
 
 bool frmMain::peutAbandonner(Form1 &document)
@@ -160,7 +180,7 @@ void frmMain::mnuFileSaveAs_Click()
         return;
     const QString chemin = nomAvecExtension(nom);
     // The window takes the new name only once its file holds the text.
-    if (enregistrerDans(*document, chemin))
+    if (peutRemplacer(*document, chemin) && enregistrerDans(*document, chemin))
         document->setCaption(chemin);
 }
 
@@ -178,8 +198,9 @@ void frmMain::mnuFilePrint_Click()
 
 void frmMain::imprimer(const Form1 &document, QPrinter &printer)
 {
-    // The window does not wrap its lines, but paper must: a copy of the text, or of the
-    // selection when the printer's range is the selection, wraps at the page's width.
+    // The window wraps its lines only at its far right margin, but paper must wrap them: a copy
+    // of the text, or of the selection when the printer's range is the selection, wraps at the
+    // page's width.
     const QTextDocument *texte = document.RichTextBox1->document();
     const QTextCursor curseur = document.RichTextBox1->textCursor();
     std::unique_ptr<QTextDocument> copie;

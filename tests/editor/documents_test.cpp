@@ -76,8 +76,6 @@ TEST_F(EditorTest, ExitWhileMinimizedStoresNothing)
     EXPECT_FALSE(QSettings().contains(QStringLiteral("Settings/MainWidth")));
 }
 
-// Quitting, closing the window and opening another file into it each ask first: "Annuler"
-// keeps everything, "Non" drops the changes, "Oui" saves them and goes on.
 TEST_F(EditorTest, TheLayoutFollowsTheWindowsSize)
 {
     main->show();
@@ -90,6 +88,8 @@ TEST_F(EditorTest, TheLayoutFollowsTheWindowsSize)
     EXPECT_EQ(document().Command_ajouter_questions->y(), platform::twipsToPixels(m.boutonTop));
 }
 
+// Quitting, closing the window and opening another file into it each ask first: "Annuler"
+// keeps everything, "Non" drops the changes, "Oui" saves them and goes on.
 TEST_F(EditorTest, ChangedTextIsNeverDroppedWithoutAQuestion)
 {
     ouvrir(QStringLiteral("q.txt"), "ancien");

@@ -4,6 +4,7 @@
 #include "platform/messagebox.h"
 #include "support/hostilefiles.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDialog>
@@ -11,6 +12,8 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 
 using namespace editor;
@@ -35,13 +38,21 @@ int pages(const QByteArray &pdf)
 TEST_F(EditorTest, OpenAndSaveAreByteExact)
 {
     // Beside CR LF or LF, a lone CR is no line end and is kept; alone, CR ends the lines.
-    const QByteArray cas[] = {tousLesOctets(), "a\nb\n\xA0\x80\n",     "",
-                              "\r\n",          "x\r\r\n\r\ny\r",       "a\rb\nc\n",
-                              "\ra\r\rb",      "{\\rtf1 \\b gras\\b0}"};
+    // Question lines whose line ends are lone CRs beside one LF: one line, far past the margin.
+    const QByteArray question =
+        "\"Quelle note ?\",\"Do\",\"R\xE9\",\"Mi\",\"Fa\",\"2\",\"\",\"\"\r";
+    const QByteArray perdues = question.repeated(500) + "\n" + question;
+    const QByteArray cas[] = {tousLesOctets(), "a\nb\n\xA0\x80\n", "",
+                              "\r\n",          "x\r\r\n\r\ny\r",   "a\rb\nc\n",
+                              perdues,         "\ra\r\rb",         "{\\rtf1 \\b gras\\b0}"};
     for (const QByteArray &octets : cas) {
         ouvrir(QStringLiteral("q.txt"), octets);
         EXPECT_EQ(document().Caption(), path(QStringLiteral("q.txt")));
         EXPECT_FALSE(document().modifie()) << "just opened";
+        // Only a line past the far right margin wraps there.
+        const QTextDocument *texte = document().RichTextBox1->document();
+        texte->documentLayout()->blockBoundingRect(texte->lastBlock());
+        EXPECT_EQ(texte->firstBlock().layout()->lineCount() > 1, octets == perdues);
         writeFile(QStringLiteral("q.txt"), "autre");
         main->mnuFileSave_Click();
         EXPECT_EQ(readFile(QStringLiteral("q.txt")), octets);
@@ -157,6 +168,41 @@ TEST_F(EditorTest, SaveAsRetitlesAndLaterSavesGoThere)
     main->effacertout_Click();
     main->mnuFileSave_Click();
     EXPECT_EQ(readFile(QStringLiteral("quiz.txt")), QByteArray());
+}
+
+// A name picked in the save dialog may be a teacher's question file: it goes only on "Oui".
+TEST_F(EditorTest, SavingOverAnotherFileAsksFirst)
+{
+    writeFile(QStringLiteral("rythme.txt"), "\"R\"");
+    document().setTexte(QStringLiteral("nouveau"));
+    reponses = {platform::vbNo, platform::vbNo};
+    dialogues->fichiers.push_back(path(QStringLiteral("rythme")));
+    main->mnuFileSave_Click();
+    enregistrerSous(path(QStringLiteral("rythme.txt")));
+    const auto m = messages();
+    ASSERT_EQ(m.size(), 2u);
+    for (const Message &question : m) {
+        EXPECT_EQ(question.text, QStringLiteral("Le fichier %1 existe déjà. Voulez-vous le "
+                                                "remplacer ?")
+                                     .arg(path(QStringLiteral("rythme.txt"))));
+        EXPECT_EQ(question.style & 0x0F, platform::vbYesNo);
+    }
+    EXPECT_EQ(readFile(QStringLiteral("rythme.txt")), QByteArray("\"R\""));
+    EXPECT_EQ(document().Caption(), QStringLiteral("Document 1"));
+    EXPECT_EQ(document().texte(), QStringLiteral("nouveau"));
+    EXPECT_TRUE(document().modifie());
+
+    reponses.push_back(platform::vbYes);
+    enregistrerSous(path(QStringLiteral("rythme")));
+    EXPECT_EQ(readFile(QStringLiteral("rythme.txt")), QByteArray("nouveau"));
+    EXPECT_EQ(document().Caption(), path(QStringLiteral("rythme.txt")));
+    // Now its own file: saving there again asks nothing.
+    messages();
+    document().setTexte(QStringLiteral("encore"));
+    main->mnuFileSave_Click();
+    enregistrerSous(path(QStringLiteral("rythme.txt")));
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(readFile(QStringLiteral("rythme.txt")), QByteArray("encore"));
 }
 
 TEST_F(EditorTest, FailedWriteSaysSoAndChangesNothing)
