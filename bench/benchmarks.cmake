@@ -5,16 +5,19 @@
 # nothing, and the latency benchmark links the plain libraries: none there.
 if(NOT SANITIZE)
   set(bench ${PROJECT_SOURCE_DIR}/bench)
-  add_test(NAME bench.startup.jeu COMMAND ${bench}/startup.sh ${TEMPEL_APP_DIR}/Tempeljeu 1)
+  # Each in a home of its own.
+  set(run ${bench}/home.sh)
+  add_test(NAME bench.startup.jeu COMMAND ${run} ${bench}/startup.sh ${TEMPEL_APP_DIR}/Tempeljeu 1)
   add_test(NAME bench.startup.gestion
-    COMMAND ${bench}/startup.sh ${TEMPEL_APP_DIR}/Tempelgestion 1)
-  add_test(NAME bench.startup.crea COMMAND ${bench}/startup.sh ${TEMPEL_APP_DIR}/Tempelcrea 1)
-  add_test(NAME bench.editor COMMAND ${bench}/editor.sh 1)
-  add_test(NAME bench.quiz.question COMMAND bench_question 1)
-  add_test(NAME bench.quiz.cpu COMMAND ${bench}/quiz/cpu.sh ${CMAKE_BINARY_DIR} 2)
-  add_test(NAME bench.latency COMMAND ${bench}/latency.sh 2 10)
-  add_test(NAME bench.questions COMMAND ${bench}/questions.sh 3)
-  add_test(NAME bench.game COMMAND ${bench}/game.sh 1)
+    COMMAND ${run} ${bench}/startup.sh ${TEMPEL_APP_DIR}/Tempelgestion 1)
+  add_test(NAME bench.startup.crea
+    COMMAND ${run} ${bench}/startup.sh ${TEMPEL_APP_DIR}/Tempelcrea 1)
+  add_test(NAME bench.editor COMMAND ${run} ${bench}/editor.sh 1)
+  add_test(NAME bench.quiz.question COMMAND ${run} $<TARGET_FILE:bench_question> 1)
+  add_test(NAME bench.quiz.cpu COMMAND ${run} ${bench}/quiz/cpu.sh ${CMAKE_BINARY_DIR} 2)
+  add_test(NAME bench.latency COMMAND ${run} ${bench}/latency.sh 2 10)
+  add_test(NAME bench.questions COMMAND ${run} ${bench}/questions.sh 3)
+  add_test(NAME bench.game COMMAND ${run} ${bench}/game.sh 1)
   set_tests_properties(bench.startup.jeu bench.startup.gestion bench.startup.crea bench.editor
     bench.quiz.question bench.quiz.cpu bench.latency bench.questions bench.game
     PROPERTIES LABELS bench RUN_SERIAL TRUE TIMEOUT 300 ENVIRONMENT BUILD_DIR=${CMAKE_BINARY_DIR})

@@ -20,7 +20,9 @@ trap cleanup EXIT
 
 # setup NAME BUILD PROGRAM...: `build`, the build folder (the one beside the scripts when BUILD
 # is empty), which must hold the programs; `out`, the run's screenshots and logs,
-# BUILD/e2e/NAME, emptied; `work`, a temporary folder gone at exit.
+# BUILD/e2e/NAME, emptied; `work`, a temporary folder gone at exit, which also holds the run's
+# home, settings, cache, data and runtime folders: nothing the programs or the tools write
+# lands in the user's.
 setup() {
   local name=$1 program
   build=$(realpath "${2:-$(dirname "${BASH_SOURCE[0]}")/../build}")
@@ -32,6 +34,10 @@ setup() {
   rm -rf "$out"
   mkdir -p "$out"
   work=$(mktemp -d "/tmp/e2e-$name.XXXXXX")
+  export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache \
+    XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/runtime
+  mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_DATA_HOME"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
   # A sanitizer build's programs write their address and leak reports there, each to a file
   # of its own; the programs they start (the question programs, the tool) inherit this. The
   # undefined-behaviour checks, a runtime apart with GCC, write to standard error whatever
@@ -78,8 +84,7 @@ copy_app() {
 # last client leaves.
 start_xvfb() {
   width=$1 height=$2
-  export XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb
-  mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+  export QT_QPA_PLATFORM=xcb
   local number=$XDG_RUNTIME_DIR/display
   Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp -noreset \
     3>"$number" >/dev/null 2>&1 &
