@@ -4,6 +4,7 @@
 # fixed pause, every step waits for what it needs, up to a deadline that fails clearly.
 
 pids=() xvfb='' work='' app='' sanitizer_logs='' failures=0 timed_out=0
+film_dir='' film_pid='' film_next=0 films=0
 source_dir=$(realpath "$(dirname "${BASH_SOURCE[0]}")/..")
 # Generous: a wait ends as soon as what it waits for is there.
 deadline=${E2E_DEADLINE:-60}
@@ -92,8 +93,14 @@ start_xvfb() {
   await test -s "$number" || fail "Xvfb did not start"
   DISPLAY=:$(cat "$number")
   export DISPLAY
-  gcc -O2 "$(dirname "${BASH_SOURCE[0]}")/clavier.c" -o "$work/clavier" -lX11
+  helper clavier -lX11
   "$work/clavier" || fail "no room on the virtual keyboard for the French letters"
+}
+# helper NAME LIBRARY...: e2e/NAME.c built into `work`, once.
+helper() {
+  local name=$1
+  shift
+  [[ -x $work/$name ]] || gcc -O2 "$source_dir/e2e/$name.c" -o "$work/$name" "$@"
 }
 
 # await COMMAND...: COMMAND run again until it succeeds or the deadline passes; its last status.
@@ -135,7 +142,12 @@ fail() {
   exit 1
 }
 
-shot() { import -window root "$out/$1.png"; }
+shot() {
+  rm -f "$out/$1.ppm"
+  import -window root "$out/$1.png"
+}
+# The screenshot NAME, taken by `shot` or kept from a film.
+screenshot() { if [[ -f $out/$1.ppm ]]; then echo "$out/$1.ppm"; else echo "$out/$1.png"; fi; }
 # shows NAME COMMAND...: screenshot NAME taken anew, then COMMAND, which looks at it.
 shows() {
   shot "$1"
@@ -147,8 +159,14 @@ shows() {
 click() { xdotool mousemove $(((width - 800) / 2 + $1)) $(((height - 600) / 2 + $2)) click 1; }
 # The colour of a point of a screenshot, as "r,g,b". ImageMagick's own convert, here and below:
 # the one first on PATH may be a stand-in.
+# A film's frame is read in place: its header is "P6\nWIDTH HEIGHT\n255\n", one byte a colour.
 pixel() {
-  local x=$(((width - 800) / 2 + $2)) y=$(((height - 600) / 2 + $3))
+  local x=$(((width - 800) / 2 + $2)) y=$(((height - 600) / 2 + $3)) header="P6 $width $height 255 "
+  if [[ -f $out/$1.ppm ]]; then
+    od -An -tu1 -j $((${#header} + 3 * (y * width + x))) -N3 "$out/$1.ppm" |
+      awk '{ print $1 "," $2 "," $3 }'
+    return
+  fi
   /usr/bin/convert "$out/$1.png" \
     -format "%[fx:int(255*p{$x,$y}.r)],%[fx:int(255*p{$x,$y}.g)],%[fx:int(255*p{$x,$y}.b)]" info:
 }
@@ -167,12 +185,50 @@ is() {
 # differ A B [WxH+X+Y]: whether two screenshots differ, whole or in one region.
 differ() { [[ $(signature "$1" "${3:-}") != $(signature "$2" "${3:-}") ]]; }
 same() { ! differ "$@"; }
+# The colours alone, whatever the file's format.
 signature() {
   local crop=()
   if [[ $2 =~ ^([0-9]+x[0-9]+)\+([0-9]+)\+([0-9]+)$ ]]; then
     crop=(-crop "${BASH_REMATCH[1]}+$(((width - 800) / 2 + BASH_REMATCH[2]))+$(((height - 600) / 2 + BASH_REMATCH[3]))" +repage)
   fi
-  /usr/bin/convert "$out/$1.png" "${crop[@]}" -format '%#' info:
+  /usr/bin/convert "$(screenshot "$1")" "${crop[@]}" -depth 8 rgb:- | md5sum
+}
+
+# film X Y...: from now on, each change of the screen at those points of the 800 x 600 windows
+# is kept as a frame, the whole screen (e2e/film.c). It is woken by the X server as the screen
+# is drawn, not by a clock: a state that lasts only a while (the welcome screen's two seconds,
+# a question's thirty) is filmed however busy the machine, where a poll of screenshots, each
+# taking seconds there, can miss it. Ends the run's former film.
+film() {
+  local points=()
+  helper film -lX11 -lXdamage
+  if [[ -n $film_pid ]]; then kill "$film_pid" 2>/dev/null || true; fi
+  while (($# >= 2)); do
+    points+=($(((width - 800) / 2 + $1)) $(((height - 600) / 2 + $2)))
+    shift 2
+  done
+  films=$((films + 1)) film_next=0
+  film_dir=$work/film$films
+  mkdir "$film_dir"
+  echo "film $films, frame, ms, colours at ${points[*]}:" >>"$out/film.log"
+  "$work/film" "$film_dir" "${points[@]}" >>"$out/film.log" &
+  film_pid=$!
+  kill_at_exit "$film_pid"
+  wait_for "the film to start" test -e "$film_dir/ready"
+}
+# filmed NAME COMMAND...: whether a frame filmed since the last call passes COMMAND, which looks
+# at it as screenshot NAME (as with `shows`). The frames are tried in order, each once: the one
+# that passes stays as NAME, and the next call starts after it.
+filmed() {
+  local name=$1 frame
+  shift
+  while frame=$film_dir/$(printf %04d "$film_next").ppm && [[ -f $frame ]]; do
+    film_next=$((film_next + 1))
+    rm -f "$out/$name.png"
+    cp "$frame" "$out/$name.ppm"
+    if "$@"; then return 0; fi
+  done
+  return 1
 }
 
 not() { ! "$@"; }
