@@ -130,7 +130,19 @@ check() {
   shift
   if await "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
 }
+# The programs still running in the run's folders (their working folder there): those the
+# script started and those they started in turn.
+running() {
+  local process
+  for process in /proc/[0-9]*; do
+    case $(readlink "$process/cwd" 2>/dev/null) in "$work" | "$work"/*) return 0 ;; esac
+  done
+  return 1
+}
+# A program writes its leaks as it ends: the script ends each one the way its user does before
+# it finishes, and a program left running fails the run.
 finish() {
+  check "every program it started has ended" not running
   sanitizer_reports || failures=$((failures + 1))
   echo "screenshots in $out"
   exit $((failures > 0))
@@ -233,6 +245,14 @@ filmed() {
 
 not() { ! "$@"; }
 ended() { ! kill -0 "$1" 2>/dev/null; }
+# close_window PID TITLE: the program's shown window of that title asked to close, as a window
+# manager's close button asks (e2e/fermer.c); the caller checks that the program ends.
+close_window() {
+  local id
+  helper fermer -lX11
+  id=$(xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -1)
+  if [[ -z $id ]] || ! "$work/fermer" "$id"; then echo "no window \"$2\" of $1 to close"; fi
+}
 # focused TITLE: whether the window with the keyboard has that title (an extended regular
 # expression, as below: Qt may add the program's name).
 focused() { [[ $(xdotool getwindowfocus getwindowname 2>/dev/null) =~ $1 ]]; }

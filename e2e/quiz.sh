@@ -90,4 +90,6 @@ check "the listening question is shown" question_shown 7-ecoute
 check "its piece was opened in the program folder" grep -q "ouvert $app/ecoutes/" "$out/tempeljeu.log"
 
 check "the game is still running" kill -0 "$game"
+close_window "$game" '^Tempeljeu$'
+check "closing its window ends the game" ended "$game"
 finish
