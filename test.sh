@@ -10,10 +10,16 @@ export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/tests/lsan.supp}
 # holds a dozen libraries with thread-local data (sound and controller libraries included).
 export ASAN_OPTIONS=${ASAN_OPTIONS:-intercept_tls_get_addr=0}
 cd "${BUILD_DIR:-build}"
-# The benchmarks (label bench) are slow and judge no figure: left out unless the call picks by
-# label itself, as in `./test.sh -L bench`. A caller's -LE replaces this one.
-exclude=(-LE bench)
-for arg in "$@"; do
-  case $arg in -L* | --label*) exclude=() ;; esac
+# The benchmarks (label bench) are slow and judge no figure: left out unless the call asks for
+# their label (`./test.sh -L bench`). CTest takes one label exclusion: a caller's joins ours.
+args=() include='' exclude=''
+while (($#)); do
+  case $1 in
+    -L | --label-regex) include+="|${2-}" args+=("$1" "${2-}") ;;
+    -LE | --label-exclude) exclude+="|${2-}" ;;
+    *) args+=("$1") && shift && continue ;;
+  esac
+  shift $(($# > 1 ? 2 : 1))
 done
-ctest --output-on-failure -j"$(nproc)" "${exclude[@]}" "$@"
+[[ $include == *bench* ]] || exclude+='|bench'
+ctest --output-on-failure -j"$(nproc)" ${exclude:+-LE "${exclude#|}"} "${args[@]}"

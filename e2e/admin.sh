@@ -48,4 +48,8 @@ check "Retour saved the change" test "$(cat "$app/KSV.tpq")" = \
 check "KSV.tpq changed" test "$before" != "$(md5sum "$app/KSV.tpq")"
 check "random.tpq is in the tool's layout" test "$(cat "$app/random.tpq")" = "$(printf '0,1\r')"
 
+click 16 582 # "Retour" of the avatar screen
+wait_for "the game choice" on_choice 6-choix
+click 768 568 # the quit picture
+check "the quit picture ends the game" ended "$game"
 finish

@@ -57,4 +57,6 @@ ticks() { awk '{print $14 + $15}' "/proc/$game/stat"; }
 before=$(ticks); sleep 5; after=$(ticks)
 echo "CPU while idle on the game screen: $((after - before)) ticks of 1/$(getconf CLK_TCK) s in 5 s"
 check "the idle game screen uses no CPU" test $((after - before)) -le 5
+close_window "$game" '^Tempeljeu$'
+check "closing its window ends the game" ended "$game"
 finish

@@ -11,14 +11,13 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 setup editor "${1:-}" Tempelcrea
 app=$work/app
-mkdir -p "$app/images" "$app/audio/cris" "$work/home"
-cp "$build/app/Tempelcrea" "$app/"
+mkdir -p "$app/images" "$app/audio/cris"
+cp "$build/products/Tempelcrea" "$app/"
 /usr/bin/convert -size 120x160 gradient:'#f0d080-#804020' "$app/images/violon.jpg"
 # A short silent WAV: the wizard only lists it.
 printf 'RIFF$\0\0\0WAVEfmt \20\0\0\0\1\0\1\0\100\37\0\0\100\37\0\0\1\0\10\0data\0\0\0\0' \
   >"$app/audio/cris/la.wav"
 start_xvfb 1024 768
-export HOME=$work/home XDG_CONFIG_HOME=$work/config
 
 # The keys go in order to the window with the keyboard; only a new window needs waiting for.
 keys() { xdotool key --delay 50 "$@"; }

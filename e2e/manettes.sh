@@ -49,4 +49,6 @@ check "button 3 lights its square red" shows 3-boutons is red 3-boutons 643 161
 check "button 4 lights its square yellow" shows 3-boutons is yellow 3-boutons 667 161
 buttons '1 0\n2 0\n3 0\n4 0\n'
 check "test square 1 goes out at the release" shows 4-relache is white 4-relache 595 161
+close_window "$game" '^Tempeljeu$'
+check "closing its window ends the game" ended "$game"
 finish

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev
   qt6-base-dev qt6-multimedia-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libsdl2-dev libespeak-ng-dev libjpeg-dev libx11-dev libxtst-dev fonts-liberation2 qt6-translations-l10n
-  xvfb xdotool x11-utils imagemagick)
+  xvfb xdotool x11-utils imagemagick libxdamage-dev)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -2,10 +2,11 @@
 # CPU of the game during a match: under Xvfb, a one-player game of many questions that nobody
 # answers (each question runs its 30 seconds, then the next countdown), measured over 30 s
 # from /proc. Between the one-second ticks nothing should run. A benchmark, not a test.
-#   bench/quiz/cpu.sh [BUILD_DIR] [SECONDS]
+#   bench/quiz/cpu.sh [BUILD_DIR] [SECONDS]      (the build folder: the argument, else BUILD_DIR,
+#   else build)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-BUILD=$(realpath "${1:-build}")
+BUILD=$(realpath "${1:-${BUILD_DIR:-build}}")
 SECONDS_MEASURED=${2:-30}
 source bench/screen.sh
 WORK=$(mktemp -d /tmp/quiz-cpu.XXXXXX)
