@@ -6,28 +6,18 @@
 #include <QImageReader>
 #include <QMovie>
 
-#include <algorithm>
-
 namespace platform {
 
 namespace {
 
-// Whether all the frames of an animation, decoded, take no more memory than Qt's reader allows
-// one picture (QImageReader::allocationLimit()): the movie keeps every frame it has shown, and
-// a small file can hold many large frames.
+// A small file can hold many large frames, all of which the movie keeps.
 bool framesWithinLimit(const QByteArray &bytes)
 {
-    const qint64 limit = qint64(QImageReader::allocationLimit()) << 20;
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    const QSize size = reader.size();
-    if (limit == 0 || size.isEmpty())
-        return true;
-    const qint64 frame = qint64(size.width()) * size.height() * 4;
-    const qint64 frames = std::max(reader.imageCount(), 1);
-    return frame <= limit && frames <= limit / frame;
+    return withinAllocationLimit(reader.size(), QImage::Format_ARGB32, reader.imageCount());
 }
 
 } // namespace

@@ -5,25 +5,20 @@
 #include <QBuffer>
 #include <QImageReader>
 
-namespace platform {
-namespace {
+#include <algorithm>
 
-// Whether the picture, decoded whole, takes no more memory than Qt's reader allows a picture
-// (QImageReader::allocationLimit()). Qt checks only the size it is asked for: a JPEG decoded
-// scaled down passes that check, yet libjpeg sets aside buffers for the size its header gives,
-// gigabytes for a progressive one a few hundred bytes long.
-bool withinAllocationLimit(const QSize &size, QImage::Format format)
+namespace platform {
+
+bool withinAllocationLimit(const QSize &size, QImage::Format format, qint64 frames)
 {
     const qint64 limit = qint64(QImageReader::allocationLimit()) << 20;
-    if (limit == 0)
+    if (limit == 0 || size.isEmpty())
         return true;
     const qint64 depth =
         format == QImage::Format_Invalid ? 32 : QImage::toPixelFormat(format).bitsPerPixel();
-    const qint64 lineBytes = (qint64(size.width()) * depth + 31) / 32 * 4;
-    return lineBytes * size.height() <= limit;
+    const qint64 frame = (qint64(size.width()) * depth + 31) / 32 * 4 * size.height();
+    return frame <= limit && std::max<qint64>(frames, 1) <= limit / frame;
 }
-
-} // namespace
 
 std::optional<QByteArray> readPictureFile(const QString &path)
 {
@@ -45,7 +40,7 @@ QImage readPicture(const QString &path, const QSize &within)
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     const QSize size = reader.size();
-    if (size.isValid() && !withinAllocationLimit(size, reader.imageFormat()))
+    if (size.isValid() && !withinAllocationLimit(size, reader.imageFormat(), 1))
         return {};
     if (within.isValid() && size.isValid())
         reader.setScaledSize(size.scaled(within, Qt::KeepAspectRatio));

@@ -18,6 +18,13 @@ inline constexpr qint64 kLargestPicture = 32 * 1024 * 1024;
 // when it cannot be read or is larger than any picture.
 std::optional<QByteArray> readPictureFile(const QString &path);
 
+// Whether `frames` pictures of that size, decoded, take no more memory than Qt's reader allows
+// one picture (QImageReader::allocationLimit()). Qt checks only the size it is asked to decode:
+// a JPEG decoded scaled down passes, yet libjpeg sets aside buffers for the size its header
+// gives (gigabytes for a progressive one a few hundred bytes long), and a movie keeps every
+// frame it has shown.
+[[nodiscard]] bool withinAllocationLimit(const QSize &size, QImage::Format format, qint64 frames);
+
 // The picture of a file (the first frame of an animation), scaled to fit `within` keeping its
 // proportions when a size is given; a null image when it cannot be read or decoded, or when,
 // decoded whole, it would take more than Qt's reader allows a picture, whatever the size asked.
